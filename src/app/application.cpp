@@ -1,0 +1,56 @@
+#include "application.h"
+
+#include "controls/qt/qtconvert.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace app {
+
+namespace {
+
+bool IsSet(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+bool ChoosesPlatform(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            return true;
+    }
+    return IsSet("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+std::optional<int> RefuseWithoutDisplay(int argc, char** argv)
+{
+    if (ChoosesPlatform(argc, argv) || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"))
+        return std::nullopt;
+    std::fputs("altitude: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset);"
+               " run it under 'xvfb-run -a' or with QT_QPA_PLATFORM=offscreen\n",
+               stderr);
+    return 1;
+}
+
+void PrepareToolkit()
+{
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
+}
+
+void ConfigureApplication()
+{
+    // The check boxes and option buttons are only 17 pixels high; Fusion fits
+    // them on every desktop.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    qtcontrols::InstallFontSubstitutes();
+}
+
+} // namespace app

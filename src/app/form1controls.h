@@ -1,0 +1,51 @@
+#pragma once
+
+#include "controls/buttons.h"
+#include "controls/controlarray.h"
+#include "controls/form.h"
+#include "controls/label.h"
+#include "controls/layer.h"
+#include "controls/line.h"
+#include "controls/shape.h"
+
+namespace app {
+
+using controls::ControlArray;
+
+// The main window and its 28 controls, with the names of the window
+// description. Lines, labels and the shape are painted by the window; the
+// buttons are shown as toolkit widgets.
+struct Form1Controls {
+    controls::Form Form1;
+
+    // Top layer, back to front; also the keyboard focus order.
+    controls::CommandButton Command1;
+    ControlArray<controls::OptionButton> Option1;
+    controls::CheckBox Check1;
+    controls::CheckBox Check2;
+    controls::CheckBox Check3;
+    controls::CheckBox Check4;
+
+    // Middle layer.
+    ControlArray<controls::Line> Line1;
+    ControlArray<controls::Line> Line2;
+    ControlArray<controls::Line> Line3;
+    ControlArray<controls::Line> Line5;
+    ControlArray<controls::Line> Line6;
+    ControlArray<controls::Label> Label1;
+    controls::Label Label2;
+    ControlArray<controls::Label> Label3;
+    ControlArray<controls::Label> Label4;
+    controls::Shape Shape1;
+};
+
+// The window as designed, before start-up has run.
+[[nodiscard]] Form1Controls DescribeForm1();
+
+// The middle layer in painting order, back to front. The grid lines created
+// at start-up lie behind everything the description holds, so the grid stays
+// behind the figure, its letters and the teal panel; the described controls
+// keep their stored order.
+[[nodiscard]] controls::Layer MiddleLayer(const Form1Controls& c);
+
+} // namespace app

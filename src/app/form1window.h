@@ -1,0 +1,49 @@
+#pragma once
+
+#include "form1.h"
+
+#include "controls/qt/layerdamage.h"
+#include "controls/qt/qttextmetrics.h"
+#include "controls/qt/surfaceimage.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QPushButton;
+class QRadioButton;
+
+namespace app {
+
+// The window on screen. It paints the surface and the middle layer that
+// Form1 holds, hosts the buttons as toolkit widgets, and turns the toolkit's
+// events into Form1's handlers. Its client area is Form1's scale, in pixels.
+class Form1Window : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1Window(QWidget* parent = nullptr);
+    ~Form1Window() override;
+
+    [[nodiscard]] Form1& form() { return m_form; }
+    [[nodiscard]] const Form1& form() const { return m_form; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateButtons();
+
+    qtcontrols::QtTextMetrics m_metrics;
+    qtcontrols::SurfaceImage m_surface;
+    Form1 m_form;
+    qtcontrols::LayerDamage m_damage;
+
+    QPushButton* m_command1 = nullptr;
+    QRadioButton* m_option1[2] = {};
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QCheckBox* m_check3 = nullptr;
+    QCheckBox* m_check4 = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,64 @@
+#include "buttonwidgets.h"
+
+#include "qtconvert.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace qtcontrols {
+
+namespace {
+
+// Places the widget and gives it its caption, font and opaque colours.
+template <typename Widget>
+Widget* Dress(Widget* widget, const controls::ButtonControl& control)
+{
+    widget->setText(ToQString(control.Caption));
+    widget->setGeometry(QRectF(control.Left, control.Top, control.Width, control.Height).toRect());
+    widget->setFont(ToQFont(control.Font));
+
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(control.BackColor));
+    palette.setColor(QPalette::Button, ToQColor(control.BackColor));
+    if (control.ForeColor) {
+        palette.setColor(QPalette::WindowText, ToQColor(*control.ForeColor));
+        palette.setColor(QPalette::ButtonText, ToQColor(*control.ForeColor));
+    }
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+    return widget;
+}
+
+} // namespace
+
+QCheckBox* MakeCheckBox(const controls::CheckBox& box, QWidget* parent)
+{
+    auto* widget = Dress(new QCheckBox(parent), box);
+    widget->setChecked(box.Value != 0);
+    return widget;
+}
+
+QRadioButton* MakeOptionButton(const controls::OptionButton& option, QWidget* parent)
+{
+    // Option buttons with the same parent form one exclusive group.
+    auto* widget = Dress(new QRadioButton(parent), option);
+    widget->setChecked(option.Value);
+    return widget;
+}
+
+QPushButton* MakeCommandButton(const controls::CommandButton& button, QWidget* parent)
+{
+    auto* widget = Dress(new QPushButton(parent), button);
+    // The graphical style: the face is the BackColor itself, flat, with a thin
+    // raised edge that sinks while the button is down.
+    const QColor face = ToQColor(button.BackColor);
+    widget->setStyleSheet(QStringLiteral(
+        "QPushButton { background-color: %1; border: 2px outset %2; }"
+        "QPushButton:pressed { border-style: inset; }"
+        "QPushButton:focus { outline: none; border-color: %3; }")
+                              .arg(face.name(), face.darker(130).name(), face.darker(170).name()));
+    return widget;
+}
+
+} // namespace qtcontrols

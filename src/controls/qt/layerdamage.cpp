@@ -1,0 +1,68 @@
+#include "layerdamage.h"
+
+#include "layerpainter.h"
+
+namespace qtcontrols {
+
+namespace {
+
+LayerDamage::Look LookOf(const controls::LayerItem& item)
+{
+    return std::visit([](const auto* control) -> LayerDamage::Look { return *control; }, item);
+}
+
+bool Matches(const LayerDamage::Look& look, const controls::LayerItem& item)
+{
+    return std::visit(
+        [&look](const auto* control) {
+            using Control = std::remove_cvref_t<decltype(*control)>;
+            return std::get<Control>(look) == *control;
+        },
+        item);
+}
+
+// Assigns in place, so that a caption copies into the storage it already has.
+void Remember(LayerDamage::Look& look, const controls::LayerItem& item)
+{
+    std::visit(
+        [&look](const auto* control) {
+            using Control = std::remove_cvref_t<decltype(*control)>;
+            std::get<Control>(look) = *control;
+        },
+        item);
+}
+
+// What a control covered on screen: nothing while it is hidden.
+QRect Covered(const controls::LayerItem& item)
+{
+    return controls::IsVisible(item) ? PaintedBounds(item) : QRect();
+}
+
+controls::LayerItem ItemOf(const LayerDamage::Look& look)
+{
+    return std::visit([](const auto& control) -> controls::LayerItem { return &control; }, look);
+}
+
+} // namespace
+
+LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
+{
+    m_looks.reserve(m_layer.size());
+    for (const controls::LayerItem& item : m_layer)
+        m_looks.push_back(LookOf(item));
+}
+
+QRegion LayerDamage::Collect()
+{
+    QRegion damage;
+    for (std::size_t i = 0; i < m_layer.size(); ++i) {
+        if (Matches(m_looks[i], m_layer[i]))
+            continue;
+        damage += Covered(ItemOf(m_looks[i]));
+        Remember(m_looks[i], m_layer[i]);
+        damage += Covered(m_layer[i]);
+    }
+    return damage;
+}
+
+} // namespace qtcontrols

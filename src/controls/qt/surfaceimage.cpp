@@ -1,0 +1,68 @@
+#include "surfaceimage.h"
+
+#include "qtconvert.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qtcontrols {
+
+SurfaceImage::SurfaceImage(QWidget& window) : m_window(window)
+{
+}
+
+void SurfaceImage::SetPens(controls::Color back, controls::Color fore, int drawWidth)
+{
+    m_back = back;
+    m_fore = fore;
+    m_drawWidth = drawWidth;
+}
+
+void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
+{
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    if (m_image.size() == pixels && m_image.devicePixelRatio() == devicePixelRatio)
+        return;
+    // A client area without height still gets a surface, of one pixel row,
+    // so that drawing on it never needs a special case.
+    m_image = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image.setDevicePixelRatio(devicePixelRatio);
+    m_image.fill(ToQColor(m_back));
+}
+
+void SurfaceImage::Cls()
+{
+    m_image.fill(ToQColor(m_back));
+    m_window.update();
+}
+
+void SurfaceImage::Line(float x1, float y1, float x2, float y2)
+{
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    QPainter painter(&m_image);
+    painter.setPen(QPen(ToQColor(m_fore), m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QLineF segment(x1, y1, x2, y2);
+    painter.drawLine(segment);
+
+    const qreal reach = m_drawWidth / 2.0 + 2;
+    m_window.update(QRectF(segment.p1(), segment.p2()).normalized()
+                        .adjusted(-reach, -reach, reach, reach).toAlignedRect());
+}
+
+void SurfaceImage::Refresh()
+{
+    m_window.repaint();
+}
+
+void SurfaceImage::PaintOn(QPainter& painter, const QRect& area) const
+{
+    const qreal ratio = m_image.devicePixelRatio();
+    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
+    painter.drawImage(QRectF(area), m_image, source);
+}
+
+} // namespace qtcontrols
