@@ -1,6 +1,8 @@
 #include "form1.h"
 
 #include "figure/grid.h"
+#include "figure/initialfigure.h"
+#include "figure/lengths.h"
 
 namespace app {
 
@@ -20,8 +22,8 @@ Form1::Form1(controls::Surface& surface, const controls::TextMetrics* metrics)
         label.SetMetrics(metrics);
 }
 
-// Start-up: the grid step, the 40 grid lines created at run time, and the
-// whole grid placed and shown.
+// Start-up: the grid step, the 40 grid lines created at run time, the whole
+// grid placed and shown, and the initial figure.
 void Form1::Form_Load()
 {
     m_state.GridUnit = m_controls.Form1.ScaleHeight / 10;
@@ -33,6 +35,22 @@ void Form1::Form_Load()
     figure::LayOutGrid(m_state, m_figure);
 
     m_state.GridShown = 1;
+    figure::ResetFigure(m_state, m_figure);
+}
+
+void Form1::Check2_Click()
+{
+    figure::Check2_Click(m_figure);
+}
+
+void Form1::Check3_Click()
+{
+    figure::Check3_Click(m_figure);
+}
+
+void Form1::Check4_Click()
+{
+    figure::Check4_Click(m_figure);
 }
 
 } // namespace app

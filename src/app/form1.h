@@ -30,6 +30,11 @@ public:
     // Runs once, before the window is first shown.
     void Form_Load();
 
+    // The read-out boxes, after a click has flipped their Value.
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+
 private:
     Form1Controls m_controls;
     figure::FigureState m_state;

@@ -32,6 +32,7 @@ Form1Window::Form1Window(QWidget* parent)
     m_surface.Resize(size(), devicePixelRatio());
 
     CreateButtons();
+    ConnectButtons();
 }
 
 Form1Window::~Form1Window() = default;
@@ -55,6 +56,30 @@ void Form1Window::CreateButtons()
     m_check3->setObjectName(QStringLiteral("Check3"));
     m_check4 = qtcontrols::MakeCheckBox(c.Check4, this);
     m_check4->setObjectName(QStringLiteral("Check4"));
+}
+
+// A click has flipped the box before its handler runs, as the handlers
+// expect; the box's new state goes into Form1 first.
+void Form1Window::ConnectButtons()
+{
+    const auto connectCheck = [this](QCheckBox* box, controls::CheckBox& model, void (Form1::*handler)()) {
+        connect(box, &QCheckBox::clicked, this, [this, box, &model, handler] {
+            model.Value = box->isChecked() ? 1 : 0;
+            (m_form.*handler)();
+            ShowChanges();
+        });
+    };
+    Form1Controls& c = m_form.Controls();
+    connectCheck(m_check2, c.Check2, &Form1::Check2_Click);
+    connectCheck(m_check3, c.Check3, &Form1::Check3_Click);
+    connectCheck(m_check4, c.Check4, &Form1::Check4_Click);
+}
+
+void Form1Window::ShowChanges()
+{
+    const QRegion changed = m_damage.Collect();
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void Form1Window::paintEvent(QPaintEvent* event)

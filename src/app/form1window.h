@@ -32,6 +32,10 @@ protected:
 
 private:
     void CreateButtons();
+    void ConnectButtons();
+
+    // Repaints whatever the last handler changed.
+    void ShowChanges();
 
     qtcontrols::QtTextMetrics m_metrics;
     qtcontrols::SurfaceImage m_surface;

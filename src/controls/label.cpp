@@ -21,6 +21,14 @@ void Label::SetMetrics(const TextMetrics* metrics)
     FitToCaption();
 }
 
+bool operator==(const Label& a, const Label& b)
+{
+    return a.Left == b.Left && a.Top == b.Top && a.Visible == b.Visible && a.AutoSize == b.AutoSize
+        && a.Transparent == b.Transparent && a.BackColor == b.BackColor && a.ForeColor == b.ForeColor
+        && a.Font == b.Font && a.TabIndex == b.TabIndex && a.m_caption == b.m_caption
+        && a.m_width == b.m_width && a.m_height == b.m_height;
+}
+
 void Label::FitToCaption()
 {
     if (!AutoSize || !m_metrics)

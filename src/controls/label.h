@@ -39,7 +39,8 @@ public:
     // present caption at once. Null keeps the size as it stands.
     void SetMetrics(const TextMetrics* metrics);
 
-    friend bool operator==(const Label&, const Label&) = default;
+    // Labels are equal when they look and act alike, whatever measures them.
+    friend bool operator==(const Label& a, const Label& b);
 
 private:
     void FitToCaption();

@@ -26,4 +26,11 @@ struct FigureState {
     int GridShown = 0;  // 1 when the grid check box last showed the grid
 };
 
+// A client area without height has no grid step. A, B and C then fall on one
+// point: the figure has no angle at A to mark and no scale for its lengths.
+[[nodiscard]] inline bool HasScale(const FigureState& state)
+{
+    return state.GridUnit > 0;
+}
+
 } // namespace figure

@@ -6,6 +6,8 @@
 
 #include "support/fixedmetrics.h"
 
+#include <array>
+
 // The controls the figure works on, with every element already created and
 // every label measuring as the design's 52 x 27 read-out box, for a client
 // area of the given size.
@@ -23,6 +25,10 @@ struct TestFigure {
                 label.SetMetrics(&metrics);
         }
     }
+
+    // The five read-outs as they stand, to compare.
+    using Readouts = std::array<controls::Label, 5>;
+    [[nodiscard]] Readouts readouts() const { return {Label3[0], Label3[1], Label3[2], Label4[0], Label4[1]}; }
 
     FixedMetrics metrics;
     controls::Form form;

@@ -4,6 +4,10 @@
 
 fail() {
     echo "FAIL: $*" >&2
+    # Keep the screenshots where a developer can look at them.
+    if [ -n "${ALTITUDE_KEEP_SHOTS:-}" ]; then
+        mkdir -p "$ALTITUDE_KEEP_SHOTS" && cp "$SHOT_DIR"/*.png "$ALTITUDE_KEEP_SHOTS"/ 2>/dev/null
+    fi
     exit 1
 }
 
@@ -49,8 +53,8 @@ expect_pixel() { # NAME X Y R,G,B WHAT
 
 # Counts the pixels of colour R,G,B in the rectangle X,Y,W,H of screenshot NAME.
 count_colour() { # NAME X Y W H R,G,B
-    convert "$SHOT_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -fill black +opaque "rgb($6)" \
-        -fill white -opaque "rgb($6)" -format "%[fx:int(mean*w*h+0.5)]" info:
+    hex=$(echo "$6" | awk -F, '{ printf "#%02X%02X%02X", $1, $2, $3 }')
+    convert "$SHOT_DIR/$1.png" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | grep -c " $hex "
 }
 
 client_size() {
