@@ -3,6 +3,9 @@
 #include "figure/grid.h"
 #include "figure/initialfigure.h"
 #include "figure/lengths.h"
+#include "figure/movevertex.h"
+
+#include "controls/surface.h"
 
 namespace app {
 
@@ -38,6 +41,65 @@ void Form1::Form_Load()
     figure::ResetFigure(m_state, m_figure);
 }
 
+void Form1::Form_Resize()
+{
+    m_surface.Cls();
+    figure::ResetFigure(m_state, m_figure);
+}
+
+void Form1::Form_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    m_state.Dragging = 1;
+    m_state.LastX = X;
+    m_state.LastY = Y;
+}
+
+// In move mode a step to the left raises AngleA, which turns A towards B;
+// anything else, a step straight up or down or none at all, lowers it. The
+// difference is formed in single precision, like the positions.
+void Form1::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
+{
+    if (m_state.Dragging != 1)
+        return;
+    if (m_controls.Option1[0].Value) {
+        const float step = X - m_state.LastX;
+        if (step < 0)
+            ++m_state.AngleA;
+        else
+            --m_state.AngleA;
+        figure::MoveVertexA(m_state, m_figure);
+    } else {
+        m_surface.Line(m_state.LastX, m_state.LastY, X, Y);
+    }
+    m_state.LastX = X;
+    m_state.LastY = Y;
+}
+
+void Form1::Form_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
+{
+    m_state.Dragging = 0;
+}
+
+// Choosing either mode erases the memo.
+void Form1::Option1_Click(int /*Index*/)
+{
+    m_surface.Cls();
+}
+
+// Goes by GridShown, not by the box: a reset shows the grid without touching
+// either, and the next click then shows it once more and ticks the flag.
+void Form1::Check1_Click()
+{
+    if (m_state.GridShown == 0) {
+        figure::ShowGrid(m_figure, true);
+        m_state.GridShown = 1;
+        m_surface.Refresh();
+    } else {
+        figure::ShowGrid(m_figure, false);
+        m_state.GridShown = 0;
+    }
+}
+
 void Form1::Check2_Click()
 {
     figure::Check2_Click(m_figure);
@@ -51,6 +113,12 @@ void Form1::Check3_Click()
 void Form1::Check4_Click()
 {
     figure::Check4_Click(m_figure);
+}
+
+// The memo stays: the figure returns to its place over it.
+void Form1::Command1_Click()
+{
+    figure::ResetFigure(m_state, m_figure);
 }
 
 } // namespace app

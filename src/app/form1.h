@@ -26,14 +26,33 @@ public:
     [[nodiscard]] const Form1Controls& Controls() const { return m_controls; }
     [[nodiscard]] figure::FigureState& State() { return m_state; }
     [[nodiscard]] const figure::FigureState& State() const { return m_state; }
+    // The controls the figure works on.
+    [[nodiscard]] figure::FigureControls& Figure() { return m_figure; }
 
     // Runs once, before the window is first shown.
     void Form_Load();
 
-    // The read-out boxes, after a click has flipped their Value.
+    // When the window is first shown and whenever its client size or state
+    // changes, minimizing and restoring included: ScaleWidth and ScaleHeight
+    // already hold the new client area.
+    void Form_Resize();
+
+    // The mouse on the window, in pixels of the client area. Every button
+    // and shift state acts alike: a press starts a drag, a release of any
+    // button ends it, and each move of a drag turns A by one degree or draws
+    // one memo segment. While a button pressed on the window is held, moves
+    // keep coming from wherever the pointer is.
+    void Form_MouseDown(int Button, int Shift, float X, float Y);
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
+    void Form_MouseUp(int Button, int Shift, float X, float Y);
+
+    // The buttons, after a click has set their Value.
+    void Option1_Click(int Index);
+    void Check1_Click();
     void Check2_Click();
     void Check3_Click();
     void Check4_Click();
+    void Command1_Click();
 
 private:
     Form1Controls m_controls;

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QMouseEvent;
 class QPushButton;
 class QRadioButton;
 
@@ -27,20 +28,37 @@ public:
     [[nodiscard]] Form1& form() { return m_form; }
     [[nodiscard]] const Form1& form() const { return m_form; }
 
+    // The surface with the memo strokes, as the window shows it beneath the figure.
+    [[nodiscard]] const QImage& surfaceImage() const { return m_surface.Image(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void CreateButtons();
     void ConnectButtons();
 
-    // Repaints whatever the last handler changed.
-    void ShowChanges();
+    // Gives Form1 the client area as it now is and runs Form_Resize.
+    void ResizeForm();
+
+    // Whether a visible label lies under a point: a press there is the
+    // label's, and the window sees nothing of it until every button is up.
+    [[nodiscard]] bool LabelAt(QPointF point) const;
+
+    // Runs a handler of Form1, then repaints whatever it changed.
+    template <typename Handler>
+    void Handle(Handler&& handler);
 
     qtcontrols::QtTextMetrics m_metrics;
     qtcontrols::SurfaceImage m_surface;
     Form1 m_form;
     qtcontrols::LayerDamage m_damage;
+    bool m_pressOnLabel = false;
 
     QPushButton* m_command1 = nullptr;
     QRadioButton* m_option1[2] = {};

@@ -60,4 +60,12 @@ void LayOutGrid(const FigureState& state, FigureControls& c)
     }
 }
 
+void ShowGrid(FigureControls& c, bool visible)
+{
+    for (controls::Line& line : c.Line5)
+        line.Visible = visible;
+    for (controls::Line& line : c.Line6)
+        line.Visible = visible;
+}
+
 } // namespace figure

@@ -14,4 +14,7 @@ inline constexpr int VerticalGridLines = 31;
 // it. The lines must all exist already.
 void LayOutGrid(const FigureState& state, FigureControls& c);
 
+// Shows or hides all 42 grid lines, Line5 first, then Line6.
+void ShowGrid(FigureControls& c, bool visible);
+
 } // namespace figure

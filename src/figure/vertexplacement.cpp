@@ -2,6 +2,8 @@
 
 #include "figurecontrols.h"
 #include "figurestate.h"
+#include "lengths.h"
+#include "rounding.h"
 
 #include <cmath>
 
@@ -25,6 +27,53 @@ void PlaceAt(controls::Line& line, double x, double y)
 }
 
 } // namespace
+
+void PlaceVertexA(FigureState& s, float scaleWidth)
+{
+    const double radius = double(s.GridUnit) * 5;
+    s.Ax = double(scaleWidth) / 2 + radius * std::cos(Radians(s.AngleA));
+    s.Ay = s.By - radius * std::sin(Radians(s.AngleA));
+}
+
+void PlaceSides(const FigureState& s, FigureControls& c)
+{
+    controls::Line& bc = c.Line1[0];
+    controls::Line& ab = c.Line1[1];
+    controls::Line& ac = c.Line1[2];
+    controls::Line& ad = c.Line1[3];
+    bc.X1 = s.Bx;
+    bc.Y1 = s.By;
+    bc.X2 = s.Cx;
+    bc.Y2 = s.Cy;
+    ab.X1 = s.Bx;
+    ab.Y1 = s.By;
+    ab.X2 = s.Ax;
+    ab.Y2 = s.Ay;
+    ac.X1 = s.Cx;
+    ac.Y1 = s.Cy;
+    ac.X2 = s.Ax;
+    ac.Y2 = s.Ay;
+    ad.X1 = s.Ax;
+    ad.Y1 = s.Ay;
+    ad.X2 = s.Ax;
+    ad.Y2 = s.By;
+}
+
+void PlaceMarkAtD(const FigureState& s, FigureControls& c, Side side)
+{
+    const double size = Single(double(s.GridUnit) / 3);
+    const double corner = side == Side::TowardsC ? s.Ax + size : s.Ax - size;
+    controls::Line& level = c.Line2[0];   // parallel to BC, from the corner to AD
+    controls::Line& upright = c.Line2[1]; // parallel to AD, from the corner to BC
+    level.X1 = corner;
+    level.Y1 = s.By - size;
+    level.X2 = s.Ax;
+    level.Y2 = s.By - size;
+    upright.X1 = corner;
+    upright.Y1 = s.By - size;
+    upright.X2 = upright.X1;
+    upright.Y2 = s.By;
+}
 
 // The directions come from the arctangent of the slopes, which is right only
 // because B always lies left of A and C right of it; the signs below pick the
@@ -66,6 +115,15 @@ void PlaceLetters(const FigureState& s, FigureControls& c)
     place(c.Label1[1], double(s.Bx) - 9, s.By + 3);
     place(c.Label1[2], double(s.Cx) - 9, s.Cy + 3);
     place(c.Label1[3], s.Ax - 9, s.By + 3);
+}
+
+void PlaceMarkLettersAndLengths(const FigureState& s, FigureControls& c)
+{
+    if (!HasScale(s))
+        return;
+    PlaceMarkAtA(s, c);
+    PlaceLetters(s, c);
+    UpdateLengths(s, c);
 }
 
 } // namespace figure

@@ -2,6 +2,7 @@
 
 #include "figure/initialfigure.h"
 #include "figure/lengths.h"
+#include "figure/movevertex.h"
 
 #include <gtest/gtest.h>
 
@@ -108,4 +109,29 @@ TEST(CheckClicks, showAndHideTheirOwnReadouts)
     figure::Check2_Click(f.controls);
     for (const controls::Label& readout : f.Label3)
         EXPECT_FALSE(readout.Visible);
+}
+
+TEST(UpdateLengths, readsTheFigureWhereverADragPutsA)
+{
+    struct Case {
+        std::int64_t angle;
+        const char* ab;
+        const char* ac;
+        const char* ad;
+        const char* bd;
+    };
+    for (const Case& expected : {Case{0, " 5cm", " 0cm", " 0cm", " 5cm"},
+                                 Case{10, " 5cm", "0.4cm", "0.4cm", " 5cm"},
+                                 Case{90, " 3.5cm", " 3.5cm", " 2.5cm", " 2.5cm"},
+                                 Case{180, " 0cm", " 5cm", " 0cm", " 0cm"}}) {
+        TestFigure f(900, 541);
+        ResetFigure(f.state, f.controls);
+        f.state.AngleA = expected.angle;
+        figure::MoveVertexA(f.state, f.controls);
+        EXPECT_EQ(Caption(f.Label3[1]), expected.ab) << expected.angle;
+        EXPECT_EQ(Caption(f.Label3[2]), expected.ac) << expected.angle;
+        EXPECT_EQ(Caption(f.Label4[0]), expected.ad) << expected.angle;
+        EXPECT_EQ(Caption(f.Label4[1]), expected.bd) << expected.angle;
+        EXPECT_EQ(Caption(f.Label3[0]), "５cm");
+    }
 }

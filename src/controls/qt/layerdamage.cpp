@@ -32,10 +32,11 @@ void Remember(LayerDamage::Look& look, const controls::LayerItem& item)
         item);
 }
 
-// What a control covered on screen: nothing while it is hidden.
-QRect Covered(const controls::LayerItem& item)
+// Marks what a control covers on screen: nothing while it is hidden.
+void MarkCovered(DamageTiles& tiles, const controls::LayerItem& item)
 {
-    return controls::IsVisible(item) ? PaintedBounds(item) : QRect();
+    if (controls::IsVisible(item))
+        ForEachPaintedPiece(item, [&tiles](const QRect& piece) { tiles.Add(piece); });
 }
 
 controls::LayerItem ItemOf(const LayerDamage::Look& look)
@@ -54,15 +55,14 @@ LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
 
 QRegion LayerDamage::Collect()
 {
-    QRegion damage;
     for (std::size_t i = 0; i < m_layer.size(); ++i) {
         if (Matches(m_looks[i], m_layer[i]))
             continue;
-        damage += Covered(ItemOf(m_looks[i]));
+        MarkCovered(m_tiles, ItemOf(m_looks[i]));
         Remember(m_looks[i], m_layer[i]);
-        damage += Covered(m_layer[i]);
+        MarkCovered(m_tiles, m_layer[i]);
     }
-    return damage;
+    return m_tiles.Take();
 }
 
 } // namespace qtcontrols

@@ -2,6 +2,8 @@
 
 #include "controls/layer.h"
 
+#include "damagetiles.h"
+
 #include <QRegion>
 
 #include <variant>
@@ -19,6 +21,9 @@ public:
 
     [[nodiscard]] const controls::Layer& layer() const { return m_layer; }
 
+    // The client area, where a change can show.
+    void Resize(QSize area) { m_tiles.Resize(area); }
+
     // The area to repaint for every control whose look has changed since the
     // last call, before and after; empty when nothing changed.
     [[nodiscard]] QRegion Collect();
@@ -30,6 +35,7 @@ private:
 
     controls::Layer m_layer;
     std::vector<Look> m_looks;
+    DamageTiles m_tiles;
 };
 
 } // namespace qtcontrols

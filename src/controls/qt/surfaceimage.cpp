@@ -60,9 +60,12 @@ void SurfaceImage::Refresh()
 
 void SurfaceImage::PaintOn(QPainter& painter, const QRect& area) const
 {
+    // The source is in the image's own pixels; at a ratio of 1 this is a
+    // plain copy of the rectangle.
     const qreal ratio = m_image.devicePixelRatio();
-    const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio);
-    painter.drawImage(QRectF(area), m_image, source);
+    const QRect source = QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
+                             .toAlignedRect();
+    painter.drawImage(area.topLeft(), m_image, source);
 }
 
 } // namespace qtcontrols
