@@ -168,7 +168,47 @@ private slots:
         QCOMPARE(m_window->form().State().Ax, ax);
     }
 
+    // A very large, a very narrow and a one-pixel client area, and a long drag
+    // through B and C and all the way round: the program goes on, and no
+    // control holds a coordinate that is not finite.
+    void extremeSizesAndLongDragsLeaveEverythingFinite()
+    {
+        for (const QSize size : {QSize(8000, 6000), QSize(40, 900), QSize(1, 1), QSize(900, 541)}) {
+            m_window->resize(size);
+            QCOMPARE(m_window->surfaceImage().size(), size * m_window->devicePixelRatio());
+            QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {0, 0});
+            for (int i = 0; i < 2000; ++i)
+                QTest::mouseMove(m_window.get(), {i % 2 ? 10 : 0, i % 7});
+            QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {0, 0});
+            QVERIFY(AllFinite(m_window->form().Controls()));
+        }
+        // Twenty thousand moves to the left, far beyond the window: A goes
+        // round the circle dozens of times and AngleA keeps counting.
+        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        for (int i = 1; i <= 20000; ++i)
+            QTest::mouseMove(m_window.get(), {600 - i, 300});
+        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        QCOMPARE(m_window->form().State().AngleA, 74 + 20000);
+        QVERIFY(AllFinite(m_window->form().Controls()));
+        QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCOMPARE(m_window->form().State().AngleA, 74);
+    }
+
 private:
+    static bool AllFinite(const app::Form1Controls& c)
+    {
+        bool finite = true;
+        for (const auto* lines : {&c.Line1, &c.Line2, &c.Line3, &c.Line5, &c.Line6}) {
+            for (const controls::Line& line : *lines)
+                finite = finite && std::isfinite(line.X1 + line.Y1 + line.X2 + line.Y2);
+        }
+        for (const auto* labels : {&c.Label1, &c.Label3, &c.Label4}) {
+            for (const controls::Label& label : *labels)
+                finite = finite && std::isfinite(label.Left + label.Top);
+        }
+        return finite;
+    }
+
     std::unique_ptr<Form1Window> m_window;
 };
 
