@@ -30,10 +30,13 @@ bool ChoosesPlatform(int argc, char** argv)
 
 } // namespace
 
-std::optional<int> RefuseWithoutDisplay(int argc, char** argv)
+bool HasDisplay(int argc, char** argv)
 {
-    if (ChoosesPlatform(argc, argv) || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY"))
-        return std::nullopt;
+    return ChoosesPlatform(argc, argv) || IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY");
+}
+
+int RefuseWithoutDisplay()
+{
     std::fputs("altitude: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset);"
                " run it under 'xvfb-run -a' or with QT_QPA_PLATFORM=offscreen\n",
                stderr);
@@ -42,6 +45,9 @@ std::optional<int> RefuseWithoutDisplay(int argc, char** argv)
 
 void PrepareToolkit()
 {
+    QCoreApplication::setApplicationName(QStringLiteral("altitude"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ALTITUDE_VERSION));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
     QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
 }
 

@@ -4,12 +4,22 @@
 
 namespace app {
 
-// Where the toolkit would find no display to open a window on, says so in one
-// line on standard error and gives the exit status; otherwise nothing.
-[[nodiscard]] std::optional<int> RefuseWithoutDisplay(int argc, char** argv);
+// The name the desktop knows the program by: its desktop entry, icon and
+// metainfo carry it.
+inline constexpr const char* ApplicationId = "org.altitude.Altitude";
 
-// What must be set before the application object exists: every mouse move
-// is delivered, none merged, since each one turns A by a degree.
+// Whether the toolkit will find a display to open a window on: a platform
+// chosen on the command line or in QT_QPA_PLATFORM, an X display or a
+// Wayland compositor.
+[[nodiscard]] bool HasDisplay(int argc, char** argv);
+
+// Says in one line on standard error that there is no display, and how to
+// run the program without one; returns the exit status.
+[[nodiscard]] int RefuseWithoutDisplay();
+
+// What must be set before the application object exists: the program's name
+// and version, and every mouse move delivered, none merged, since each one
+// turns A by a degree.
 void PrepareToolkit();
 
 // What must be set after the application object exists and before the window:

@@ -1,17 +1,28 @@
 #include "application.h"
+#include "arguments.h"
 #include "form1window.h"
+#include "quitonsignal.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    if (const auto refused = app::RefuseWithoutDisplay(argc, argv))
-        return *refused;
     app::PrepareToolkit();
+    if (!app::HasDisplay(argc, argv)) {
+        // --help, --version and a wrong argument need no window.
+        QCoreApplication core(argc, argv);
+        if (const auto status = app::HandleArguments(QCoreApplication::arguments()))
+            return *status;
+        return app::RefuseWithoutDisplay();
+    }
+
     QApplication application(argc, argv);
+    if (const auto status = app::HandleArguments(QCoreApplication::arguments()))
+        return *status;
     app::ConfigureApplication();
 
     app::Form1Window window;
+    app::CloseOnTerminationSignals(window);
     window.show();
     return application.exec();
 }
