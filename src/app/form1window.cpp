@@ -1,15 +1,20 @@
 #include "form1window.h"
 
+#include "readoutsummary.h"
+
 #include "controls/qt/buttonwidgets.h"
 #include "controls/qt/layerpainter.h"
 #include "controls/qt/qtconvert.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace app {
 
@@ -49,6 +54,11 @@ Form1Window::Form1Window(QWidget* parent)
 
     CreateButtons();
     ConnectButtons();
+
+    setAccessibleName(QStringLiteral("直角三角形ABCと垂線AD"));
+    DescribeLengths();
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);
 }
 
 Form1Window::~Form1Window() = default;
@@ -108,6 +118,27 @@ void Form1Window::Handle(Handler&& handler)
     const QRegion changed = m_damage.Collect();
     if (!changed.isEmpty())
         update(changed);
+    DescribeLengths();
+}
+
+void Form1Window::DescribeLengths()
+{
+    const Form1Controls& c = m_form.Controls();
+    const std::array<const controls::Label*, 4> readouts{&c.Label3[1], &c.Label3[2], &c.Label4[0], &c.Label4[1]};
+    bool changed = false;
+    for (std::size_t i = 0; i < readouts.size(); ++i) {
+        if (m_describedCaptions[i] != readouts[i]->Caption()) {
+            m_describedCaptions[i] = readouts[i]->Caption();
+            changed = true;
+        }
+    }
+    if (changed)
+        setAccessibleDescription(QString::fromStdString(ReadoutSummary(c)));
+}
+
+void Form1Window::CopyToClipboard()
+{
+    QGuiApplication::clipboard()->setImage(grab().toImage());
 }
 
 void Form1Window::ResizeForm()
@@ -186,6 +217,7 @@ void Form1Window::mouseReleaseEvent(QMouseEvent* event)
 
 void Form1Window::paintEvent(QPaintEvent* event)
 {
+    m_surface.Resize(size(), devicePixelRatio()); // in case the window moved to another screen
     QPainter painter(this);
     for (const QRect& area : event->region())
         m_surface.PaintOn(painter, area);

@@ -8,6 +8,9 @@
 
 #include <QWidget>
 
+#include <array>
+#include <string>
+
 class QCheckBox;
 class QMouseEvent;
 class QPushButton;
@@ -54,11 +57,18 @@ private:
     template <typename Handler>
     void Handle(Handler&& handler);
 
+    // Keeps the description a screen reader speaks in step with the read-outs.
+    void DescribeLengths();
+
+    // Ctrl+C: the client area as it looks, for worksheets.
+    void CopyToClipboard();
+
     qtcontrols::QtTextMetrics m_metrics;
     qtcontrols::SurfaceImage m_surface;
     Form1 m_form;
     qtcontrols::LayerDamage m_damage;
     bool m_pressOnLabel = false;
+    std::array<std::string, 4> m_describedCaptions;
 
     QPushButton* m_command1 = nullptr;
     QRadioButton* m_option1[2] = {};

@@ -23,12 +23,19 @@ void SurfaceImage::SetPens(controls::Color back, controls::Color fore, int drawW
 
 void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
 {
-    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize().expandedTo(QSize(1, 1));
     if (m_image.size() == pixels && m_image.devicePixelRatio() == devicePixelRatio)
         return;
+    // Moved to a screen of another pixel density: the strokes stay, redrawn
+    // at the new density.
+    if (!m_image.isNull() && m_image.deviceIndependentSize() == QSizeF(size)) {
+        m_image = m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_image.setDevicePixelRatio(devicePixelRatio);
+        return;
+    }
     // A client area without height still gets a surface, of one pixel row,
     // so that drawing on it never needs a special case.
-    m_image = QImage(pixels.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image = QImage(pixels, QImage::Format_RGB32);
     m_image.setDevicePixelRatio(devicePixelRatio);
     m_image.fill(ToQColor(m_back));
 }

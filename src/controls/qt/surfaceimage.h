@@ -22,7 +22,8 @@ public:
     // The window's BackColor, ForeColor and DrawWidth.
     void SetPens(controls::Color back, controls::Color fore, int drawWidth);
 
-    // Makes the surface cover a client area of `size` logical pixels, blank.
+    // Makes the surface cover a client area of `size` logical pixels, blank;
+    // where only the device pixel ratio changes, it keeps its strokes.
     // Nothing is reallocated when the size and ratio stay the same.
     void Resize(QSize size, qreal devicePixelRatio);
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "form1controls.h"
+
+#include <string>
+
+namespace app {
+
+// The four lengths as the read-outs show them, whether or not they are
+// shown: "AB 4cm, AC 3cm, AD 2.4cm, BD 3.2cm". A screen reader speaks it as
+// the figure's description.
+[[nodiscard]] std::string ReadoutSummary(const Form1Controls& c);
+
+} // namespace app
