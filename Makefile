@@ -1,7 +1,7 @@
 # The two commands a fresh Debian 12 machine needs:
 #   make run    installs what is missing, builds, and opens the window
 #   make test   the same set-up, then every test, also under the sanitizers
-# Further targets: make bench, make screenshot.
+# Further targets: make bench, make screenshot, make package.
 
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
@@ -9,7 +9,7 @@ JOBS := $(shell nproc)
 # With CI set in the environment, compiler warnings are errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all setup build run test test-sanitize bench screenshot clean
+.PHONY: all setup build run test test-sanitize bench screenshot package clean
 
 all: build
 
@@ -43,6 +43,10 @@ bench: build
 # Makes the README's picture of the window.
 screenshot: build
 	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
+
+# The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
+package: build
+	@cmake --build $(BUILD_DIR) --target package
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

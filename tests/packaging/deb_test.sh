@@ -1,0 +1,71 @@
+#!/bin/sh
+# The Debian package, made by cpack from the build tree into a folder of its
+# own: its name and fields, exactly the files it should hold, desktop entry,
+# icon and metainfo pointing at one another, and the program, unpacked, started
+# on the offscreen platform.
+#   deb_test.sh CPACK_CONFIG VERSION
+set -u
+config=$1
+version=$2
+id=org.altitude.Altitude
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+runtime=$(mktemp -d)
+chmod 700 "$runtime"
+trap 'rm -rf "$work" "$runtime"' EXIT
+
+cpack --config "$config" -B "$work/out" >"$work/cpack.log" 2>&1 ||
+    fail "cpack: $(cat "$work/cpack.log")"
+arch=$(dpkg --print-architecture)
+deb=$work/out/altitude_${version}_$arch.deb
+[ -f "$deb" ] || fail "no $(basename "$deb"); cpack made: $(ls "$work/out")"
+
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = altitude ] || fail "Package: $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture: $(field Architecture)"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+depends=$(field Depends)
+# The font is named by hand; the Qt libraries come from dpkg-shlibdeps, and
+# would be missing if it did not run.
+for package in fonts-ipafont-gothic libqt6core6 libqt6gui6 libqt6widgets6; do
+    echo "$depends" | tr ',' '\n' | grep -q "^ *$package\( \|$\)" ||
+        fail "Depends lacks $package: $depends"
+done
+
+root=$work/root
+dpkg-deb -x "$deb" "$root" || fail "dpkg-deb -x"
+expected="./usr/bin/altitude
+./usr/share/applications/$id.desktop
+./usr/share/icons/hicolor/48x48/apps/$id.png
+./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/metainfo/$id.metainfo.xml"
+actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
+[ "$actual" = "$expected" ] || fail "the package holds
+$actual
+instead of
+$expected"
+[ -x "$root/usr/bin/altitude" ] || fail "usr/bin/altitude is not executable"
+
+# A menu finds the program and its icon by these names, a software centre the
+# desktop entry by the metainfo's.
+entry=$root/usr/share/applications/$id.desktop
+[ "$(sed -n 's/^Exec=//p' "$entry")" = altitude ] || fail "Exec= is not the installed program"
+[ "$(sed -n 's/^Icon=//p' "$entry")" = "$id" ] || fail "Icon= is not the installed icon"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
+    "$root/usr/share/metainfo/$id.metainfo.xml" || fail "the metainfo does not launch $id.desktop"
+
+# Still running when timeout stops it (status 124) means it started and ran
+# as installed; a missing library or a toolkit complaint shows up here.
+XDG_RUNTIME_DIR=$runtime QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$root/usr/bin/altitude" >"$work/stdout" 2>"$work/stderr"
+status=$?
+[ "$status" -eq 124 ] || fail "the unpacked program ended with status $status: $(cat "$work/stderr")"
+[ -s "$work/stderr" ] && fail "the unpacked program wrote to standard error: $(cat "$work/stderr")"
+
+echo "PASS $(basename "$deb"), $(wc -c <"$deb") bytes, Depends: $depends"
