@@ -27,6 +27,9 @@ Widget* Dress(Widget* widget, const controls::ButtonControl& control)
     }
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+    // Every press on a button is the button's, whatever the mouse button and
+    // wherever on it: none may reach the window beneath and start a drag.
+    widget->setAttribute(Qt::WA_NoMousePropagation);
     return widget;
 }
 

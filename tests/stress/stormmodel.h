@@ -1,0 +1,102 @@
+#pragma once
+
+#include <Qt>
+
+#include <cstdint>
+
+namespace stress {
+
+// What the figure should do with the input, worked out from the program's
+// rules alone: the storm compares the window against this after each event.
+struct FigureModel {
+    std::int64_t angle = 74;
+    bool dragging = false;
+    float lastX = 0;
+    bool moveMode = true;   // Option1(0) selected; Option1(1) is memo mode
+    int gridShown = 1;      // the flag the grid box goes by
+    bool gridVisible = true;
+    bool ticked[4] = {true, false, false, false}; // Check1..Check4
+
+    // The reset button, every resize, minimize and restore: A back at 74
+    // degrees, the drag over, the whole grid shown. The flag and the boxes
+    // stay as they are.
+    void Rebuild()
+    {
+        angle = 74;
+        dragging = false;
+        gridVisible = true;
+    }
+
+    void Press(float x)
+    {
+        dragging = true;
+        lastX = x;
+    }
+
+    // A move to the left turns A towards B, any other move towards C; in
+    // memo mode it draws instead. Moves outside a drag do nothing at all.
+    void Move(float x)
+    {
+        if (!dragging)
+            return;
+        if (moveMode)
+            angle += x < lastX ? 1 : -1;
+        lastX = x;
+    }
+
+    void Release() { dragging = false; }
+
+    // The grid box goes by its flag, not by its tick.
+    void ClickGridBox()
+    {
+        gridVisible = gridShown == 0;
+        gridShown = gridShown == 0 ? 1 : 0;
+    }
+};
+
+// Who has the mouse: the first button down picks the window, a visible label
+// or a child widget, and it keeps the mouse until every button is up.
+enum class Owner { None, Window, Label, Child };
+
+// Which of the pointer events that reach the native window go on to the
+// figure: only the window's own presses, moves and releases, and its moves
+// only while a button is held.
+class PointerModel {
+public:
+    explicit PointerModel(FigureModel& figure) : m_figure(figure) {}
+
+    [[nodiscard]] Owner MouseOwner() const { return m_owner; }
+
+    // `under` says what lies under the pointer, for a first button down.
+    void Press(Qt::MouseButton button, Qt::MouseButtons held, float x, Owner under)
+    {
+        if (held == button)
+            m_owner = under;
+        if (m_owner == Owner::Window)
+            m_figure.Press(x);
+    }
+
+    void Move(Qt::MouseButtons held, float x)
+    {
+        if (held != Qt::NoButton && m_owner == Owner::Window)
+            m_figure.Move(x);
+    }
+
+    void Release(Qt::MouseButtons held)
+    {
+        if (m_owner == Owner::Window)
+            m_figure.Release();
+        if (held == Qt::NoButton)
+            m_owner = Owner::None;
+    }
+
+    // A window with no width or height is hidden by the toolkit, which then
+    // forgets who had the mouse: the buttons come up without anyone seeing.
+    void Forget() { m_owner = Owner::None; }
+
+private:
+    FigureModel& m_figure;
+    Owner m_owner = Owner::None;
+};
+
+} // namespace stress
