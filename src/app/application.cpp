@@ -45,6 +45,12 @@ int RefuseWithoutDisplay()
 
 void PrepareToolkit()
 {
+    // Without a session bus the toolkit would try to start one (dbus-launch
+    // --autolaunch): a daemon, and files, that a program which writes nothing
+    // has no business creating. It costs start-up time besides.
+    if (!IsSet("DBUS_SESSION_BUS_ADDRESS"))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+
     QCoreApplication::setApplicationName(QStringLiteral("altitude"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALTITUDE_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));

@@ -115,9 +115,7 @@ template <typename Handler>
 void Form1Window::Handle(Handler&& handler)
 {
     handler();
-    const QRegion changed = m_damage.Collect();
-    if (!changed.isEmpty())
-        update(changed);
+    m_pacer.Update(m_damage.Collect());
     DescribeLengths();
 }
 

@@ -4,6 +4,7 @@
 
 #include "controls/qt/layerdamage.h"
 #include "controls/qt/qttextmetrics.h"
+#include "controls/qt/repaintpacer.h"
 #include "controls/qt/surfaceimage.h"
 
 #include <QWidget>
@@ -67,6 +68,7 @@ private:
     qtcontrols::SurfaceImage m_surface;
     Form1 m_form;
     qtcontrols::LayerDamage m_damage;
+    qtcontrols::RepaintPacer m_pacer{*this};
     bool m_pressOnLabel = false;
     std::array<std::string, 4> m_describedCaptions;
 

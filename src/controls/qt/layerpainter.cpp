@@ -3,9 +3,12 @@
 #include "qtconvert.h"
 
 #include <QPainter>
+#include <QStaticText>
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace qtcontrols {
 
@@ -41,15 +44,43 @@ void PaintLine(QPainter& painter, const controls::Line& line)
     painter.drawLine(QLineF(line.X1, line.Y1, line.X2, line.Y2));
 }
 
+// A caption laid out once in its font. The read-outs run through a few dozen
+// captions while A is dragged; shaping the same text again on every repaint
+// would be most of what painting a label costs.
+struct PreparedCaption {
+    controls::Font font;
+    std::string caption;
+    QFont qfont;
+    QStaticText text;
+};
+
+const PreparedCaption& Prepare(const controls::Label& label)
+{
+    // Painting happens on the one GUI thread only.
+    static std::vector<PreparedCaption> prepared;
+    for (const PreparedCaption& entry : prepared) {
+        if (entry.caption == label.Caption() && entry.font == label.Font)
+            return entry;
+    }
+    constexpr std::size_t mostCaptions = 256; // far more than the program ever shows
+    if (prepared.size() == mostCaptions)
+        prepared.clear();
+    PreparedCaption entry{label.Font, label.Caption(), ToQFont(label.Font), QStaticText(ToQString(label.Caption()))};
+    entry.text.setTextFormat(Qt::PlainText);
+    entry.text.prepare(QTransform(), entry.qfont);
+    prepared.push_back(std::move(entry));
+    return prepared.back();
+}
+
 void PaintLabel(QPainter& painter, const controls::Label& label)
 {
     const QRect box = LabelBox(label);
     if (!label.Transparent)
         painter.fillRect(box, ToQColor(label.BackColor));
+    const PreparedCaption& caption = Prepare(label);
     painter.setPen(ToQColor(label.ForeColor));
-    painter.setFont(ToQFont(label.Font));
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
-                     ToQString(label.Caption()));
+    painter.setFont(caption.qfont);
+    painter.drawStaticText(box.topLeft(), caption.text);
 }
 
 void PaintShape(QPainter& painter, const controls::Shape& shape)
