@@ -39,6 +39,10 @@ bench: build
 	@mkdir -p -m 700 $(BUILD_DIR)/bench-runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/bench-runtime \
 		xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" $(BUILD_DIR)/bench/altitude_bench
+	@for mode in move memo; do \
+		xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" \
+			sh bench/xmove_bench.sh $(BUILD_DIR)/src/app/altitude 2000 $$mode; \
+	done
 
 # Makes the README's picture of the window.
 screenshot: build

@@ -5,6 +5,7 @@
 
 #include "app/form1window.h"
 
+#include "figure/initialfigure.h"
 #include "figure/movevertex.h"
 
 #include <QApplication>
@@ -73,8 +74,21 @@ void FigureStep(benchmark::State& state)
     }
 }
 
+// ResetFigure as the reset button and every resize run it: the whole grid
+// laid out again, B, C, A and all that follows.
+void ResetWithGrid(benchmark::State& state)
+{
+    app::Form1Window window;
+    app::Form1& form = window.form();
+    for (auto _ : state) {
+        figure::ResetFigure(form.State(), form.Figure());
+        benchmark::DoNotOptimize(form.Controls().Line6[30].X1);
+    }
+}
+
 } // namespace
 
+BENCHMARK(ResetWithGrid)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(FigureStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 #define MOVE_EVENT_BENCHMARK(name, ...)                                                            \
     BENCHMARK_CAPTURE(MoveEvent, name, __VA_ARGS__)                                                \

@@ -37,7 +37,6 @@ int ShiftCode(Qt::KeyboardModifiers modifiers)
 
 Form1Window::Form1Window(QWidget* parent)
     : QWidget(parent),
-      m_surface(*this),
       m_form(m_surface, &m_metrics)
 {
     const controls::Form& form = m_form.Controls().Form1;

@@ -65,10 +65,10 @@ private:
     void CopyToClipboard();
 
     qtcontrols::QtTextMetrics m_metrics;
-    qtcontrols::SurfaceImage m_surface;
+    qtcontrols::RepaintPacer m_pacer{*this};
+    qtcontrols::SurfaceImage m_surface{*this, m_pacer};
     Form1 m_form;
     qtcontrols::LayerDamage m_damage;
-    qtcontrols::RepaintPacer m_pacer{*this};
     bool m_pressOnLabel = false;
     std::array<std::string, 4> m_describedCaptions;
 

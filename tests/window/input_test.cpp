@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest>
 
 using app::Form1Window;
@@ -145,6 +146,24 @@ private slots:
         QVERIFY(!line.Visible);
         // Hidden lines are gone from the screen too.
         QCOMPARE(m_window->grab(QRect(qRound(line.X1), 300, 1, 1)).toImage().pixelColor(0, 0), QColor(Qt::white));
+    }
+
+    // Moves far faster than a screen shows are painted together, once per
+    // frame; none of them may be lost: once input stops, the screen shows the
+    // figure where the last move left it.
+    void aBurstOfMovesEndsPaintedOnScreen()
+    {
+        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        for (int i = 1; i <= 60; ++i)
+            QTest::mouseMove(m_window.get(), {600 - i, 300});
+        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {540, 300});
+        QCOMPARE(m_window->form().State().AngleA, 134);
+
+        const auto onScreen = [this] {
+            return m_window->screen()->grabWindow(m_window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage expected = m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QTRY_VERIFY(onScreen() == expected);
     }
 
     void aResetDuringADragEndsIt()

@@ -20,6 +20,11 @@ void RepaintPacer::Update(const QRegion& region)
     if (region.isEmpty())
         return;
     m_pending += region;
+    // Input faster than any hand keeps adding pieces within one frame; past a
+    // few dozen, one rectangle round them all is cheaper to keep and to paint.
+    constexpr int mostPieces = 64;
+    if (m_pending.rectCount() > mostPieces)
+        m_pending = m_pending.boundingRect();
     if (m_timer.isActive())
         return;
     const qint64 wait = m_sinceFlush.isValid() ? FrameMilliseconds() - m_sinceFlush.elapsed() : 0;

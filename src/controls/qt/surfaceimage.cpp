@@ -1,6 +1,7 @@
 #include "surfaceimage.h"
 
 #include "qtconvert.h"
+#include "repaintpacer.h"
 
 #include <QPainter>
 #include <QWidget>
@@ -10,7 +11,7 @@
 
 namespace qtcontrols {
 
-SurfaceImage::SurfaceImage(QWidget& window) : m_window(window)
+SurfaceImage::SurfaceImage(QWidget& window, RepaintPacer& pacer) : m_window(window), m_pacer(pacer)
 {
 }
 
@@ -43,7 +44,7 @@ void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
 void SurfaceImage::Cls()
 {
     m_image.fill(ToQColor(m_back));
-    m_window.update();
+    m_pacer.Update(m_window.rect());
 }
 
 void SurfaceImage::Line(float x1, float y1, float x2, float y2)
@@ -56,8 +57,8 @@ void SurfaceImage::Line(float x1, float y1, float x2, float y2)
     painter.drawLine(segment);
 
     const qreal reach = m_drawWidth / 2.0 + 2;
-    m_window.update(QRectF(segment.p1(), segment.p2()).normalized()
-                        .adjusted(-reach, -reach, reach, reach).toAlignedRect());
+    m_pacer.Update(QRectF(segment.p1(), segment.p2()).normalized()
+                       .adjusted(-reach, -reach, reach, reach).toAlignedRect());
 }
 
 void SurfaceImage::Refresh()

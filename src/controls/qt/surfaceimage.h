@@ -11,13 +11,15 @@ class QWidget;
 
 namespace qtcontrols {
 
+class RepaintPacer;
+
 // The drawing surface of a window, kept as an image at the screen's device
 // pixel ratio. Strokes stay in it until Cls, whatever is painted over them;
 // the window copies the part it repaints.
 class SurfaceImage final : public controls::Surface {
 public:
-    // `window` is repainted where the surface changes.
-    explicit SurfaceImage(QWidget& window);
+    // `window` is repainted where the surface changes, through `pacer`.
+    SurfaceImage(QWidget& window, RepaintPacer& pacer);
 
     // The window's BackColor, ForeColor and DrawWidth.
     void SetPens(controls::Color back, controls::Color fore, int drawWidth);
@@ -38,6 +40,7 @@ public:
 
 private:
     QWidget& m_window;
+    RepaintPacer& m_pacer;
     QImage m_image;
     controls::Color m_back{0xFFFFFF};
     controls::Color m_fore;
