@@ -86,7 +86,9 @@ private slots:
     // it: one degree, or one memo segment, per move.
     void aTouchDragActsAsAMouseDrag()
     {
-        QPointingDevice* screen = QTest::createTouchDevice();
+        // The test owns the device it makes; nothing else deletes it.
+        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+        QPointingDevice* screen = device.get();
         QTest::touchEvent(m_window.get(), screen).press(0, {600, 300});
         for (int i = 1; i <= 5; ++i)
             QTest::touchEvent(m_window.get(), screen).move(0, {600 - 4 * i, 300});
