@@ -20,9 +20,10 @@ void RepaintPacer::Update(const QRegion& region)
     if (region.isEmpty())
         return;
     m_pending += region;
-    // Input faster than any hand keeps adding pieces within one frame; past a
-    // few dozen, one rectangle round them all is cheaper to keep and to paint.
-    constexpr int mostPieces = 64;
+    // Input faster than any hand keeps adding pieces within one frame. One
+    // move of the figure in a 4K window makes a few hundred; past a thousand,
+    // one rectangle round them all is cheaper to keep and to paint.
+    constexpr int mostPieces = 1024;
     if (m_pending.rectCount() > mostPieces)
         m_pending = m_pending.boundingRect();
     if (m_timer.isActive())
