@@ -4,6 +4,8 @@
 #include "figure/lengths.h"
 #include "figure/vertexplacement.h"
 
+#include "support/finitecontrols.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,16 +17,7 @@ namespace {
 // No control may ever hold a coordinate that is not finite.
 void ExpectAllFinite(const TestFigure& f)
 {
-    for (const auto* lines : {&f.Line1, &f.Line2, &f.Line3, &f.Line5, &f.Line6}) {
-        for (const controls::Line& line : *lines) {
-            EXPECT_TRUE(std::isfinite(line.X1) && std::isfinite(line.Y1) && std::isfinite(line.X2) &&
-                        std::isfinite(line.Y2));
-        }
-    }
-    for (const auto* labels : {&f.Label1, &f.Label3, &f.Label4}) {
-        for (const controls::Label& label : *labels)
-            EXPECT_TRUE(std::isfinite(label.Left) && std::isfinite(label.Top));
-    }
+    EXPECT_TRUE(AllCoordinatesFinite(f));
 }
 
 void ExpectSameFigure(const TestFigure& a, const TestFigure& b)

@@ -14,12 +14,6 @@ namespace {
 // coordinate must lie within half a unit of the last digit.
 constexpr double ThreeDecimals = 0.0005;
 
-void ExpectPoint(float x, float y, double expectedX, double expectedY)
-{
-    EXPECT_NEAR(x, expectedX, ThreeDecimals);
-    EXPECT_NEAR(y, expectedY, ThreeDecimals);
-}
-
 } // namespace
 
 TEST(ResetFigure, buildsTheWorkedExampleOfTheDesignClientArea)
@@ -48,23 +42,23 @@ TEST(ResetFigure, buildsTheWorkedExampleOfTheDesignClientArea)
     EXPECT_EQ(f.Line1[3].Y2, float(s.By));
 
     // The mark at D, its corner left of the altitude.
-    ExpectPoint(f.Line2[0].X1, f.Line2[0].Y1, 506.697, 414.767);
-    ExpectPoint(f.Line2[0].X2, f.Line2[0].Y2, 524.730, 414.767);
-    ExpectPoint(f.Line2[1].X1, f.Line2[1].Y1, 506.697, 414.767);
-    ExpectPoint(f.Line2[1].X2, f.Line2[1].Y2, 506.697, 432.8);
+    ExpectPoint(f.Line2[0].X1, f.Line2[0].Y1, 506.697, 414.767, ThreeDecimals);
+    ExpectPoint(f.Line2[0].X2, f.Line2[0].Y2, 524.730, 414.767, ThreeDecimals);
+    ExpectPoint(f.Line2[1].X1, f.Line2[1].Y1, 506.697, 414.767, ThreeDecimals);
+    ExpectPoint(f.Line2[1].X2, f.Line2[1].Y2, 506.697, 432.8, ThreeDecimals);
 
     // The mark at A: P to Q and R to Q.
-    ExpectPoint(f.Line3[0].X1, f.Line3[0].Y1, 510.325, 183.676);
-    ExpectPoint(f.Line3[0].X2, f.Line3[0].Y2, 521.173, 198.081);
-    ExpectPoint(f.Line3[1].X1, f.Line3[1].Y1, 535.578, 187.233);
+    ExpectPoint(f.Line3[0].X1, f.Line3[0].Y1, 510.325, 183.676, ThreeDecimals);
+    ExpectPoint(f.Line3[0].X2, f.Line3[0].Y2, 521.173, 198.081, ThreeDecimals);
+    ExpectPoint(f.Line3[1].X1, f.Line3[1].Y1, 535.578, 187.233, ThreeDecimals);
     EXPECT_EQ(f.Line3[1].X2, f.Line3[0].X2);
     EXPECT_EQ(f.Line3[1].Y2, f.Line3[0].Y2);
 
     // The letters, as (Left, Top).
-    ExpectPoint(f.Label1[0].Left, f.Label1[0].Top, 515.730, 142.828);
-    ExpectPoint(f.Label1[1].Left, f.Label1[1].Top, 170.5, 435.8);
-    ExpectPoint(f.Label1[2].Left, f.Label1[2].Top, 711.5, 435.8);
-    ExpectPoint(f.Label1[3].Left, f.Label1[3].Top, 515.730, 435.8);
+    ExpectPoint(f.Label1[0].Left, f.Label1[0].Top, 515.730, 142.828, ThreeDecimals);
+    ExpectPoint(f.Label1[1].Left, f.Label1[1].Top, 170.5, 435.8, ThreeDecimals);
+    ExpectPoint(f.Label1[2].Left, f.Label1[2].Top, 711.5, 435.8, ThreeDecimals);
+    ExpectPoint(f.Label1[3].Left, f.Label1[3].Top, 515.730, 435.8, ThreeDecimals);
 
     // BC lies on the grid line Line5(8); B and C on Line6(5) and Line6(20),
     // up to the last bit of single rounding.

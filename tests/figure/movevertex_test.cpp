@@ -15,12 +15,6 @@ namespace {
 // The worked example is given to four decimals.
 constexpr double FourDecimals = 0.00005;
 
-void ExpectPoint(float x, float y, double expectedX, double expectedY)
-{
-    EXPECT_NEAR(x, expectedX, FourDecimals);
-    EXPECT_NEAR(y, expectedY, FourDecimals);
-}
-
 TestFigure MovedTo(std::int64_t angle, float width = 900, float height = 540)
 {
     TestFigure f(width, height);
@@ -47,18 +41,18 @@ TEST(MoveVertexA, movesTheWorkedExampleOneStepTo73Degrees)
     EXPECT_NEAR(f.state.Ax, 529.1071, FourDecimals);
     EXPECT_NEAR(f.state.Ay, 173.8488, FourDecimals);
 
-    ExpectPoint(f.Line2[0].X1, f.Line2[0].Y1, 511.1071, 414);
-    ExpectPoint(f.Line2[0].X2, f.Line2[0].Y2, 529.1071, 414);
-    ExpectPoint(f.Line2[1].X1, f.Line2[1].Y1, 511.1071, 414);
-    ExpectPoint(f.Line2[1].X2, f.Line2[1].Y2, 511.1071, 432);
+    ExpectPoint(f.Line2[0].X1, f.Line2[0].Y1, 511.1071, 414, FourDecimals);
+    ExpectPoint(f.Line2[0].X2, f.Line2[0].Y2, 529.1071, 414, FourDecimals);
+    ExpectPoint(f.Line2[1].X1, f.Line2[1].Y1, 511.1071, 414, FourDecimals);
+    ExpectPoint(f.Line2[1].X2, f.Line2[1].Y2, 511.1071, 432, FourDecimals);
 
-    ExpectPoint(f.Line3[0].X1, f.Line3[0].Y1, 514.6342, 184.5509);
-    ExpectPoint(f.Line3[0].X2, f.Line3[0].Y2, 525.3364, 199.0238);
-    ExpectPoint(f.Line3[1].X1, f.Line3[1].Y1, 539.8093, 188.3216);
-    ExpectPoint(f.Line3[1].X2, f.Line3[1].Y2, 525.3364, 199.0238);
+    ExpectPoint(f.Line3[0].X1, f.Line3[0].Y1, 514.6342, 184.5509, FourDecimals);
+    ExpectPoint(f.Line3[0].X2, f.Line3[0].Y2, 525.3364, 199.0238, FourDecimals);
+    ExpectPoint(f.Line3[1].X1, f.Line3[1].Y1, 539.8093, 188.3216, FourDecimals);
+    ExpectPoint(f.Line3[1].X2, f.Line3[1].Y2, 525.3364, 199.0238, FourDecimals);
 
-    ExpectPoint(f.Label1[0].Left, f.Label1[0].Top, 520.1071, 143.8488);
-    ExpectPoint(f.Label1[3].Left, f.Label1[3].Top, 520.1071, 435);
+    ExpectPoint(f.Label1[0].Left, f.Label1[0].Top, 520.1071, 143.8488, FourDecimals);
+    ExpectPoint(f.Label1[3].Left, f.Label1[3].Top, 520.1071, 435, FourDecimals);
 }
 
 TEST(MoveVertexA, at91DegreesPutsTheMarkAtDOnCsSide)
@@ -66,10 +60,10 @@ TEST(MoveVertexA, at91DegreesPutsTheMarkAtDOnCsSide)
     const TestFigure f = MovedTo(91);
     EXPECT_NEAR(f.state.Ax, 445.5052, FourDecimals);
     EXPECT_NEAR(f.state.Ay, 162.0374, FourDecimals);
-    ExpectPoint(f.Line2[0].X1, f.Line2[0].Y1, 463.5052, 414);
-    ExpectPoint(f.Line2[0].X2, f.Line2[0].Y2, 445.5052, 414);
-    ExpectPoint(f.Line2[1].X1, f.Line2[1].Y1, 463.5052, 414);
-    ExpectPoint(f.Line2[1].X2, f.Line2[1].Y2, 463.5052, 432);
+    ExpectPoint(f.Line2[0].X1, f.Line2[0].Y1, 463.5052, 414, FourDecimals);
+    ExpectPoint(f.Line2[0].X2, f.Line2[0].Y2, 445.5052, 414, FourDecimals);
+    ExpectPoint(f.Line2[1].X1, f.Line2[1].Y1, 463.5052, 414, FourDecimals);
+    ExpectPoint(f.Line2[1].X2, f.Line2[1].Y2, 463.5052, 432, FourDecimals);
 }
 
 // The mark at D faces the middle of BC: at 90 degrees cos 1.57 is still

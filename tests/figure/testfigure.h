@@ -6,6 +6,8 @@
 
 #include "support/fixedmetrics.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 
 // The controls the figure works on, with every element already created and
@@ -50,3 +52,11 @@ struct TestFigure {
     figure::FigureControls controls{form, Line1, Line2, Line3, Line5, Line6,
                                     Label1, Label3, Label4, Check2, Check3, Check4};
 };
+
+// A control's point against a worked example given to a few decimals: within
+// half a unit of the last digit given.
+inline void ExpectPoint(float x, float y, double expectedX, double expectedY, double tolerance)
+{
+    EXPECT_NEAR(x, expectedX, tolerance);
+    EXPECT_NEAR(y, expectedY, tolerance);
+}

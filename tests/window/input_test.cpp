@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/form1window.h"
 
+#include "support/finitecontrols.h"
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -199,7 +201,7 @@ private slots:
             for (int i = 0; i < 2000; ++i)
                 QTest::mouseMove(m_window.get(), {i % 2 ? 10 : 0, i % 7});
             QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {0, 0});
-            QVERIFY(AllFinite(m_window->form().Controls()));
+            QVERIFY(AllCoordinatesFinite(m_window->form().Controls()));
         }
         // Twenty thousand moves to the left, far beyond the window: A goes
         // round the circle dozens of times and AngleA keeps counting.
@@ -208,26 +210,12 @@ private slots:
             QTest::mouseMove(m_window.get(), {600 - i, 300});
         QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {600, 300});
         QCOMPARE(m_window->form().State().AngleA, 74 + 20000);
-        QVERIFY(AllFinite(m_window->form().Controls()));
+        QVERIFY(AllCoordinatesFinite(m_window->form().Controls()));
         QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(m_window->form().State().AngleA, 74);
     }
 
 private:
-    static bool AllFinite(const app::Form1Controls& c)
-    {
-        bool finite = true;
-        for (const auto* lines : {&c.Line1, &c.Line2, &c.Line3, &c.Line5, &c.Line6}) {
-            for (const controls::Line& line : *lines)
-                finite = finite && std::isfinite(line.X1 + line.Y1 + line.X2 + line.Y2);
-        }
-        for (const auto* labels : {&c.Label1, &c.Label3, &c.Label4}) {
-            for (const controls::Label& label : *labels)
-                finite = finite && std::isfinite(label.Left + label.Top);
-        }
-        return finite;
-    }
-
     std::unique_ptr<Form1Window> m_window;
 };
 
