@@ -37,8 +37,8 @@ bool HasDisplay(int argc, char** argv)
 
 int RefuseWithoutDisplay()
 {
-    std::fputs("altitude: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset);"
-               " run it under 'xvfb-run -a' or with QT_QPA_PLATFORM=offscreen\n",
+    std::fputs("altitude: could not open a window: no display is named (DISPLAY and WAYLAND_DISPLAY are"
+               " not set); run it in a desktop session, or without a screen under 'xvfb-run -a altitude'\n",
                stderr);
     return 1;
 }

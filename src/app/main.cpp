@@ -1,5 +1,6 @@
 #include "application.h"
 #include "arguments.h"
+#include "displaywatch.h"
 #include "form1window.h"
 #include "quitonsignal.h"
 
@@ -16,7 +17,9 @@ int main(int argc, char** argv)
         return app::RefuseWithoutDisplay();
     }
 
+    app::WatchDisplay();
     QApplication application(argc, argv);
+    app::DisplayOpened();
     if (const auto status = app::HandleArguments(QCoreApplication::arguments()))
         return *status;
     app::ConfigureApplication();

@@ -1,0 +1,139 @@
+#include "displaywatch.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace app {
+
+namespace {
+
+// A message the toolkit sent while the display was being opened. The context
+// points at string literals, which outlive the program's run.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+
+QtMessageHandler previousHandler = nullptr;
+bool opening = false;
+QList<HeldMessage> held;
+
+QString Variable(const char* name)
+{
+    return QString::fromLocal8Bit(qgetenv(name));
+}
+
+// The plugins the toolkit has, as its last word on the failure lists them.
+QString Available()
+{
+    static const QRegularExpression available(QStringLiteral("Available platform plugins are: ([^\n]*)\\."));
+    for (const HeldMessage& message : held) {
+        const QRegularExpressionMatch match = available.match(message.text);
+        if (match.hasMatch())
+            return match.captured(1);
+    }
+    return {};
+}
+
+// What trying one platform plugin amounted to, in the user's terms.
+QString Tried(const QString& plugin, bool found)
+{
+    if (!found) {
+        const QString known = Available();
+        return QStringLiteral("there is no platform plugin \"%1\"%2")
+            .arg(plugin, known.isEmpty() ? QString() : QStringLiteral(" (there are %1)").arg(known));
+    }
+    if (plugin == QLatin1String("xcb")) {
+        const QString display = Variable("DISPLAY");
+        if (display.isEmpty())
+            return QStringLiteral("no X display is named (DISPLAY is not set)");
+        return QStringLiteral("no X server answers on the display \"%1\"").arg(display);
+    }
+    if (plugin.startsWith(QLatin1String("wayland"))) {
+        const QString socket = Variable("WAYLAND_DISPLAY");
+        return QStringLiteral("no Wayland compositor listens on \"%1\"")
+            .arg(socket.isEmpty() ? QStringLiteral("wayland-0") : socket);
+    }
+    return QStringLiteral("the platform plugin \"%1\" could not start").arg(plugin);
+}
+
+// Reads the plugins the toolkit tried, in order, from its own messages.
+QString WhatWasTried()
+{
+    static const QRegularExpression pluginMessage(
+        QStringLiteral("Could not (load|find) the Qt platform plugin \"([^\"]*)\""));
+    QStringList tried;
+    for (const HeldMessage& message : held) {
+        const QRegularExpressionMatch match = pluginMessage.match(message.text);
+        if (match.hasMatch())
+            tried << Tried(match.captured(2), match.captured(1) == QLatin1String("load"));
+    }
+    if (tried.isEmpty())
+        return QStringLiteral("the toolkit found no display to use");
+    return tried.join(QLatin1String(", and "));
+}
+
+[[noreturn]] void EndWith(const QString& line)
+{
+    std::fputs(qUtf8Printable(line), stderr);
+    std::fflush(stderr);
+    // Nothing is open that must be closed or saved, and the toolkit is in no
+    // state to be taken down in order: leave at once, as the toolkit itself
+    // would have.
+    std::_Exit(1);
+}
+
+bool DisplayBroke(const QString& text)
+{
+    return text.startsWith(QLatin1String("The X11 connection broke"))
+        || text.startsWith(QLatin1String("The Wayland connection broke"))
+        || text.startsWith(QLatin1String("The Wayland connection experienced a fatal error"));
+}
+
+void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (opening) {
+        held.append({type, context.file, context.line, context.function, context.category, text});
+        if (type == QtFatalMsg)
+            EndWith(QStringLiteral("altitude: could not open a window: %1; run it in a desktop session,"
+                                   " or without a screen under 'xvfb-run -a altitude'\n")
+                        .arg(WhatWasTried()));
+        return;
+    }
+    if (DisplayBroke(text))
+        EndWith(QStringLiteral("altitude: the connection to the display broke (the X server or the"
+                               " Wayland compositor went away); the window is gone\n"));
+    previousHandler(type, context, text);
+}
+
+} // namespace
+
+void WatchDisplay()
+{
+    opening = true;
+    previousHandler = qInstallMessageHandler(Handle);
+}
+
+void DisplayOpened()
+{
+    opening = false;
+    for (const HeldMessage& message : std::as_const(held)) {
+        const QMessageLogContext context(message.file, message.line, message.function, message.category);
+        previousHandler(message.type, context, message.text);
+    }
+    held.clear();
+    held.squeeze();
+}
+
+} // namespace app
