@@ -1,7 +1,7 @@
 # The two commands a fresh Debian 12 machine needs:
 #   make run    installs what is missing, builds, and opens the window
 #   make test   the same set-up, then every test, also under the sanitizers
-# Further targets: make bench, make screenshot, make package.
+# Further targets: make bench, make screenshot, make package, make test-load.
 
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
@@ -9,7 +9,7 @@ JOBS := $(shell nproc)
 # With CI set in the environment, compiler warnings are errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all setup build run test test-sanitize bench screenshot package clean
+.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot package clean
 
 all: build
 
@@ -29,19 +29,26 @@ test: build
 
 # The whole suite again, built with AddressSanitizer (leak checking on) and
 # UndefinedBehaviorSanitizer; any report fails the test that caused it.
-test-sanitize: setup
+test-sanitize: build-sanitize
+	@ctest --preset sanitize -j $(JOBS)
+
+build-sanitize: setup
 	@cmake --preset sanitize -DALTITUDE_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
-	@ctest --preset sanitize -j $(JOBS)
+
+# The real-window and program tests of both builds, ten rounds in a row on a
+# machine kept overloaded on purpose (ROUNDS=n for more). Not part of make test.
+ROUNDS := 10
+test-load: build build-sanitize
+	@sh scripts/test-load.sh $(ROUNDS)
 
 # Benchmarks, on the offscreen platform and in a virtual X display of their own.
 bench: build
 	@mkdir -p -m 700 $(BUILD_DIR)/bench-runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/bench-runtime \
-		xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" $(BUILD_DIR)/bench/altitude_bench
+		tests/support/with-xvfb.sh $(BUILD_DIR)/bench/altitude_bench
 	@for mode in move memo; do \
-		xvfb-run -a -s "-screen 0 1600x1000x24 -nolisten tcp" \
-			sh bench/xmove_bench.sh $(BUILD_DIR)/src/app/altitude 2000 $$mode; \
+		tests/support/with-xvfb.sh sh bench/xmove_bench.sh $(BUILD_DIR)/src/app/altitude 2000 $$mode; \
 	done
 
 # Makes the README's picture of the window.

@@ -1,9 +1,10 @@
 #!/bin/sh
 # The program as a native Wayland client: in a headless Weston it starts,
-# runs, and ends cleanly when asked, without a word on standard error.
+# paints its window, and ends cleanly when asked, without a word on standard
+# error.
 set -u
 binary=$1
-fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/../realwindow/lib.sh"
 
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
@@ -11,17 +12,32 @@ socket="altitude-test-$$"
 XDG_RUNTIME_DIR=$runtime weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
     >"$runtime/weston.log" 2>&1 &
 weston=$!
-trap 'kill "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$runtime"' EXIT
-for _ in $(seq 100); do
-    [ -S "$runtime/$socket" ] && break
-    sleep 0.1
-done
-[ -S "$runtime/$socket" ] || fail "weston did not start: $(cat "$runtime/weston.log")"
+trap 'kill "$program" "$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$runtime"' EXIT
 
-# Three seconds of running, then SIGTERM, which closes the window.
-XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland \
-    timeout --preserve-status -s TERM 3 "$binary" 2>"$runtime/stderr"
+weston_listens() {
+    [ -S "$runtime/$socket" ] && return 0
+    kill -0 "$weston" 2>/dev/null || fail "weston ended: $(cat "$runtime/weston.log")"
+    return 1
+}
+wait_until "weston to listen on $socket" weston_listens
+
+# libwayland logs every request the program makes (WAYLAND_DEBUG): a buffer
+# attached to a surface and then committed is the first painted frame.
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+    "$binary" 2>"$runtime/stderr" &
+program=$!
+painted() {
+    awk '/\.attach\(wl_buffer@/ { attached = 1 } attached && /\.commit\(\)/ { found = 1 } END { exit !found }' \
+        "$runtime/stderr" && return 0
+    kill -0 "$program" 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$runtime/stderr")"
+    return 1
+}
+wait_until "the program's first frame on Wayland" painted
+
+kill -TERM "$program"
+wait "$program"
 status=$?
-[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$runtime/stderr")"
-[ -s "$runtime/stderr" ] && fail "the program wrote to standard error: $(cat "$runtime/stderr")"
+[ "$status" -eq 0 ] || fail "SIGTERM did not end the program cleanly (status $status)"
+said=$(grep -v -E '^\[ *[0-9]+\.[0-9]+\] ' "$runtime/stderr")
+[ -z "$said" ] || fail "the program wrote to standard error: $said"
 echo "PASS"

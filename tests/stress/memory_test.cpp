@@ -4,6 +4,7 @@
 
 #include "allocationcount.h"
 
+#include "support/deadline.h"
 #include "support/fixedmetrics.h"
 #include "support/recordingsurface.h"
 
@@ -102,7 +103,7 @@ private slots:
         QFETCH(bool, memo);
         app::Form1Window window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
         if (memo)
             QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("Option1_1")), Qt::LeftButton);
 

@@ -18,6 +18,8 @@
 #include "app/form1window.h"
 #include "controls/qt/layerpainter.h"
 
+#include "support/deadline.h"
+
 #include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -326,7 +328,7 @@ private slots:
 
         Form1Window window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
         Driver driver(window);
         Generator generator(seed);
         std::deque<QString> recent;
@@ -375,7 +377,7 @@ private slots:
         QFETCH(Qt::MouseButton, button);
         Form1Window window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
         QWindow* handle = window.windowHandle();
         const QPoint on = window.findChild<QWidget*>(name)->geometry().center();
 

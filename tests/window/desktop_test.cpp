@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/form1window.h"
 
+#include "support/deadline.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QClipboard>
@@ -22,7 +24,7 @@ private slots:
     {
         m_window = std::make_unique<Form1Window>();
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), DeadlineMs));
     }
     void cleanup() { m_window.reset(); }
 

@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/form1window.h"
 
+#include "support/deadline.h"
+
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QPushButton>
@@ -19,7 +21,7 @@ private slots:
     {
         Form1Window window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
         QCOMPARE(window.windowTitle(), QStringLiteral("三角形の直角の頂点から下ろした垂線   by q.Varlen"));
         QCOMPARE(window.size(), QSize(900, 541));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -103,7 +105,7 @@ private slots:
         hidden.BackColor = controls::Color{0x00FF00}; // a green nothing else uses
         hidden.ForeColor = controls::Color{0x00FF00};
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
 
         const QImage image = window.grab().toImage();
         const QRect box(int(hidden.Left), int(hidden.Top), int(hidden.Width()), int(hidden.Height()));

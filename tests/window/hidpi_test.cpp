@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/form1window.h"
 
+#include "support/deadline.h"
+
 #include <QRadioButton>
 #include <QtTest>
 
@@ -19,7 +21,7 @@ private slots:
     {
         Form1Window window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
         const qreal ratio = window.devicePixelRatio();
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
         QCOMPARE(window.size(), QSize(900, 541));

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/form1window.h"
 
+#include "support/deadline.h"
 #include "support/finitecontrols.h"
 
 #include <QCheckBox>
@@ -47,7 +48,7 @@ private slots:
     {
         m_window = std::make_unique<Form1Window>();
         m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), DeadlineMs));
     }
     void cleanup() { m_window.reset(); }
 
@@ -165,7 +166,7 @@ private slots:
             return m_window->screen()->grabWindow(m_window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
         };
         const QImage expected = m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QTRY_VERIFY(onScreen() == expected);
+        QTRY_VERIFY_WITH_TIMEOUT(onScreen() == expected, DeadlineMs);
     }
 
     void aResetDuringADragEndsIt()
@@ -183,9 +184,9 @@ private slots:
     {
         const double ax = m_window->form().State().Ax;
         m_window->showMinimized();
-        QTRY_COMPARE(m_window->form().State().GridUnit, 0.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->form().State().GridUnit, 0.0f, DeadlineMs);
         m_window->showNormal();
-        QTRY_COMPARE(m_window->form().State().GridUnit, 54.1f);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->form().State().GridUnit, 54.1f, DeadlineMs);
         QCOMPARE(m_window->form().State().Ax, ax);
     }
 

@@ -1,6 +1,8 @@
 #include "app/application.h"
 #include "app/form1window.h"
 
+#include "support/deadline.h"
+
 #include <QCheckBox>
 #include <QtTest>
 
@@ -38,7 +40,7 @@ private slots:
     {
         Form1Window window;
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
         const Form1Controls& c = window.form().Controls();
         const QColor black(0, 0, 0), red(255, 0, 0);
 

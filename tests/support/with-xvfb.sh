@@ -1,0 +1,36 @@
+#!/bin/sh
+# Runs a command in a virtual X display of its own and stops the display
+# afterwards: with-xvfb.sh COMMAND [ARGUMENTS...]. The exit status is the
+# command's; XVFB_PID tells it the X server's process, for a test that takes
+# the display away.
+#
+# Xvfb chooses a free display number itself (-displayfd) and reports it once
+# it accepts connections, so any number of these can start at the same time
+# without two of them taking the same display, and the command never starts
+# before its display is there.
+set -u
+
+dir=$(mktemp -d)
+xvfb=""
+trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null; rm -rf "$dir"' EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
+
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+xvfb=$!
+
+deadline=$(($(date +%s) + ${ALTITUDE_TEST_DEADLINE:-20}))
+poll_interval=0.05
+until [ "$(wc -l <"$dir/display")" -ge 1 ]; do
+    if ! kill -0 "$xvfb" 2>/dev/null; then
+        echo "with-xvfb: Xvfb ended before it opened a display: $(cat "$dir/log")" >&2
+        exit 1
+    fi
+    if [ "$(date +%s)" -ge "$deadline" ]; then
+        echo "with-xvfb: waited ${ALTITUDE_TEST_DEADLINE:-20} s for Xvfb to open a display" >&2
+        exit 1
+    fi
+    sleep "$poll_interval"
+done
+
+DISPLAY=:$(cat "$dir/display") XVFB_PID=$xvfb "$@"
