@@ -16,6 +16,7 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null; rm
 trap 'exit 143' TERM
 trap 'exit 130' INT
 
+: >"$dir/display"
 Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
 xvfb=$!
 
@@ -33,4 +34,11 @@ until [ "$(wc -l <"$dir/display")" -ge 1 ]; do
     sleep "$poll_interval"
 done
 
-DISPLAY=:$(cat "$dir/display") XVFB_PID=$xvfb "$@"
+display=:$(cat "$dir/display")
+DISPLAY=$display XVFB_PID=$xvfb "$@"
+status=$?
+# A command that failed because its display went away should say so.
+if [ "$status" -ne 0 ] && ! kill -0 "$xvfb" 2>/dev/null; then
+    echo "with-xvfb: the X server of $display ended while the command ran: $(cat "$dir/log")" >&2
+fi
+exit "$status"
