@@ -54,11 +54,15 @@ void PrepareToolkit()
     QCoreApplication::setApplicationName(QStringLiteral("altitude"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ALTITUDE_VERSION));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
-    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
 }
 
 void ConfigureApplication()
 {
+    // Every mouse move turns A by a degree, so none may be merged into the
+    // next. The X11 platform turns merging on as it loads, whatever was set
+    // before, so this must come after the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_CompressHighFrequencyEvents, false);
+
     // The check boxes and option buttons are only 17 pixels high; Fusion fits
     // them on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

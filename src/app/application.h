@@ -18,12 +18,12 @@ inline constexpr const char* ApplicationId = "org.altitude.Altitude";
 [[nodiscard]] int RefuseWithoutDisplay();
 
 // What must be set before the application object exists: the program's name
-// and version, and every mouse move delivered, none merged, since each one
-// turns A by a degree.
+// and version.
 void PrepareToolkit();
 
 // What must be set after the application object exists and before the window:
-// the style and the Japanese Gothic that stands in for the design's face.
+// every mouse move delivered, none merged, since each one turns A by a degree;
+// the style; and the Japanese Gothic that stands in for the design's face.
 void ConfigureApplication();
 
 } // namespace app

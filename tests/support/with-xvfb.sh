@@ -7,7 +7,10 @@
 # Xvfb chooses a free display number itself (-displayfd) and reports it once
 # it accepts connections, so any number of these can start at the same time
 # without two of them taking the same display, and the command never starts
-# before its display is there.
+# before its display is there. It never resets (-noreset): an X server resets
+# when its last client leaves, and a client that connects during the reset is
+# turned away - as the program would be, starting while a test's xdotool
+# looks for its window.
 set -u
 
 dir=$(mktemp -d)
@@ -17,7 +20,7 @@ trap 'exit 143' TERM
 trap 'exit 130' INT
 
 : >"$dir/display"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$dir/display" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 xvfb=$!
 
 deadline=$(($(date +%s) + ${ALTITUDE_TEST_DEADLINE:-20}))
