@@ -1,12 +1,23 @@
 #include "controldump.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace app {
 
 namespace {
+
+// The bits of a float or double (std::bit_cast, which not every library the
+// code is built with offers yet).
+template <typename Bits, typename Number>
+Bits BitsOf(Number value)
+{
+    static_assert(sizeof(Bits) == sizeof(Number));
+    Bits bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
 
 class Writer {
 public:
@@ -24,11 +35,11 @@ public:
     }
     Writer& Bits(std::string_view key, float value)
     {
-        return Key(key).Hex(std::bit_cast<std::uint32_t>(value), 8);
+        return Key(key).Hex(BitsOf<std::uint32_t>(value), 8);
     }
     Writer& Bits(std::string_view key, double value)
     {
-        return Key(key).Hex(std::bit_cast<std::uint64_t>(value), 16);
+        return Key(key).Hex(BitsOf<std::uint64_t>(value), 16);
     }
     Writer& Int(std::string_view key, std::int64_t value)
     {

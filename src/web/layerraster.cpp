@@ -13,6 +13,8 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // Whole pixels of a coordinate that may be anything a float holds.
 int Whole(double value)
