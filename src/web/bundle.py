@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Puts the page together as one self-contained HTML file: the style, the
-scripts, the WebAssembly and the font inline, the font's licence in a comment.
+scripts, the WebAssembly and the font inline (with the font's metrics from
+FONT.json beside the font), the font's licence in a comment.
 
 bundle.py --template page.html --style page.css --core core.js --wasm core.wasm
           --font font.woff2 --licence LICENCE.txt --out altitude.html SCRIPT.js...
@@ -23,9 +24,10 @@ def main():
 
     wasm = base64.b64encode(pathlib.Path(args.wasm).read_bytes()).decode('ascii')
     font = base64.b64encode(pathlib.Path(args.font).read_bytes()).decode('ascii')
+    metrics = read(str(pathlib.Path(args.font).with_suffix('.json')))
     script = '\n'.join(
         ["(function () {", "'use strict';", read(args.core),
-         f"const AltitudeWasm = '{wasm}';", f"const AltitudeFont = '{font}';"]
+         f"const AltitudeWasm = '{wasm}';", f"const AltitudeFont = '{font}';", f"const AltitudeFontMetrics = {metrics};"]
         + [read(path) for path in args.scripts] + ["})();"])
     if '</script' in script.lower():
         raise SystemExit('bundle.py: a script contains </script>, which would end it early')
