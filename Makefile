@@ -63,12 +63,12 @@ bench: build
 
 # The page in headless Chromium: its size, first figure, time per move, memory.
 bench-web: web web-test-deps
-	@node tests/web/bench.js $(CURDIR)/$(PAGE)
+	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/bench.js
 
 # Makes the README's pictures of the window and of the page.
 screenshot: build web web-test-deps
 	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
-	@node tests/web/screenshot.js $(CURDIR)/$(PAGE) docs/screenshot-web.png
+	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
 
 # The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
 package: build

@@ -32,9 +32,11 @@ void Remember(LayerDamage::Look& look, const controls::LayerItem& item)
         item);
 }
 
-PixelRect Covered(const controls::LayerItem& item)
+// Marks what a control covers on screen: nothing while it is hidden.
+void MarkCovered(DamageTiles& tiles, const controls::LayerItem& item)
 {
-    return controls::IsVisible(item) ? PaintedBounds(item) : PixelRect{};
+    if (controls::IsVisible(item))
+        ForEachPaintedPiece(item, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
 }
 
 controls::LayerItem ItemOf(const LayerDamage::Look& look)
@@ -51,17 +53,15 @@ LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
         m_looks.push_back(LookOf(item));
 }
 
-PixelRect LayerDamage::Collect()
+void LayerDamage::Collect(DamageTiles& tiles)
 {
-    PixelRect damage;
     for (std::size_t i = 0; i < m_layer.size(); ++i) {
         if (Matches(m_looks[i], m_layer[i]))
             continue;
-        damage = damage.United(Covered(ItemOf(m_looks[i])));
+        MarkCovered(tiles, ItemOf(m_looks[i]));
         Remember(m_looks[i], m_layer[i]);
-        damage = damage.United(Covered(m_layer[i]));
+        MarkCovered(tiles, m_layer[i]);
     }
-    return damage;
 }
 
 } // namespace web

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "damagetiles.h"
 #include "pixelrect.h"
 
 #include "controls/layer.h"
@@ -11,7 +12,7 @@ namespace web {
 
 // Remembers how each control of a layer looked when last collected, so that
 // only what changed since is painted again: the old place of a moved control
-// and its new one, as one rectangle of the client area.
+// and its new one.
 class LayerDamage {
 public:
     LayerDamage() = default;
@@ -19,9 +20,9 @@ public:
 
     [[nodiscard]] const controls::Layer& Layer() const { return m_layer; }
 
-    // The area, in pixels of the client area, that every control whose look
-    // has changed since the last call covered before and covers now.
-    [[nodiscard]] PixelRect Collect();
+    // Marks in `tiles` what every control whose look has changed since the
+    // last call covered before and covers now.
+    void Collect(DamageTiles& tiles);
 
     using Look = std::variant<controls::Line, controls::Label, controls::Shape>;
 

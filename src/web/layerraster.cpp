@@ -28,9 +28,7 @@ int Whole(double value)
 
 PixelRect LineBounds(const controls::Line& line)
 {
-    const double margin = double(line.BorderWidth) / 2 + 2;
-    return {Whole(std::floor(std::min(line.X1, line.X2) - margin)), Whole(std::floor(std::min(line.Y1, line.Y2) - margin)),
-            Whole(std::ceil(std::max(line.X1, line.X2) + margin)), Whole(std::ceil(std::max(line.Y1, line.Y2) + margin))};
+    return detail::LineBounds(line.X1, line.Y1, line.X2, line.Y2, line.BorderWidth);
 }
 
 PixelRect ShapeBounds(const controls::Shape& shape)
@@ -79,6 +77,13 @@ void PaintShape(PixelBuffer& image, const controls::Shape& shape, double ratio, 
 
 } // namespace
 
+PixelRect detail::LineBounds(double x1, double y1, double x2, double y2, int width)
+{
+    const double margin = double(width) / 2 + 2;
+    return {Whole(std::floor(std::min(x1, x2) - margin)), Whole(std::floor(std::min(y1, y2) - margin)),
+            Whole(std::ceil(std::max(x1, x2) + margin)), Whole(std::ceil(std::max(y1, y2) + margin))};
+}
+
 PixelRect LabelBox(const controls::Label& label)
 {
     const int left = Whole(std::round(label.Left));
@@ -124,12 +129,21 @@ void Paint(PixelBuffer& image, const controls::LayerItem& item, double ratio, co
                item);
 }
 
-void PaintLayer(PixelBuffer& image, const controls::Layer& layer, double ratio, const PixelRect& clip,
+// The areas do not overlap, so painting control after control across all of
+// them keeps every pixel's back-to-front order, and each control's bounds
+// are worked out once.
+void PaintLayer(PixelBuffer& image, const controls::Layer& layer, double ratio, const std::vector<PixelRect>& areas,
                 CaptionCache& captions)
 {
     for (const controls::LayerItem& item : layer) {
-        if (controls::IsVisible(item) && ToDevice(PaintedBounds(item), ratio).Intersects(clip))
-            Paint(image, item, ratio, clip, captions);
+        if (!controls::IsVisible(item))
+            continue;
+        const PixelRect bounds = ToDevice(PaintedBounds(item), ratio);
+        for (const PixelRect& area : areas) {
+            const PixelRect clip = area.Intersected(bounds);
+            if (!clip.IsEmpty())
+                Paint(image, item, ratio, clip, captions);
+        }
     }
 }
 

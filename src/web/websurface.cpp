@@ -63,8 +63,8 @@ void WebSurface::Line(float x1, float y1, float x2, float y2)
                         m_image.Bounds());
     const double reach = m_drawWidth / 2.0 + 2;
     const auto whole = [](double v) { return int(std::clamp(v, -1e6, 1e6)); };
-    m_damage = m_damage.United({whole(std::floor(std::min(x1, x2) - reach)), whole(std::floor(std::min(y1, y2) - reach)),
-                                whole(std::ceil(std::max(x1, x2) + reach)), whole(std::ceil(std::max(y1, y2) + reach))});
+    m_damage.Add({whole(std::floor(std::min(x1, x2) - reach)), whole(std::floor(std::min(y1, y2) - reach)),
+                  whole(std::ceil(std::max(x1, x2) + reach)), whole(std::ceil(std::max(y1, y2) + reach))});
 }
 
 // The page paints at its next frame in any case; all it needs to know is
@@ -76,7 +76,7 @@ void WebSurface::Refresh()
 
 void WebSurface::DamageAll()
 {
-    m_damage = m_damage.United({0, 0, std::max(m_width, 1), std::max(m_height, 1)});
+    m_damage.AddAll();
 }
 
 } // namespace web

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "damagetiles.h"
 #include "pixelbuffer.h"
-#include "pixelrect.h"
 
 #include "controls/color.h"
 #include "controls/surface.h"
@@ -10,10 +10,10 @@ namespace web {
 
 // The window's drawing surface as the page keeps it: an image in device
 // pixels beneath the figure. Strokes stay in it until Cls. What changes is
-// added to `damage`, in pixels of the client area, for the next frame.
+// marked in `damage` for the next frame.
 class WebSurface final : public controls::Surface {
 public:
-    explicit WebSurface(PixelRect& damage) : m_damage(damage) {}
+    explicit WebSurface(DamageTiles& damage) : m_damage(damage) {}
 
     // The window's BackColor, ForeColor and DrawWidth.
     void SetPens(controls::Color back, controls::Color fore, int drawWidth);
@@ -31,7 +31,7 @@ public:
 private:
     void DamageAll();
 
-    PixelRect& m_damage;
+    DamageTiles& m_damage;
     PixelBuffer m_image;
     int m_width = 0;
     int m_height = 0;

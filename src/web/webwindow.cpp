@@ -37,7 +37,9 @@ void WebWindow::Resize(int width, int height, double ratio)
     m_height = height;
     m_surface.Resize(width, height, ratio);
     m_frame.Resize(DevicePixels(width, ratio), DevicePixels(height, ratio));
-    m_damage = m_damage.United({0, 0, std::max(width, 1), std::max(height, 1)});
+    // The tiles cover the frame, which is at least one pixel each way.
+    m_damage.Resize(std::max(width, 1), std::max(height, 1));
+    m_damage.AddAll();
     if (!sizeChanged)
         return;
     controls::Form& form = m_form.Controls().Form1;
@@ -128,18 +130,23 @@ void WebWindow::CommandClick()
     m_form.Command1_Click();
 }
 
+// Each run of tiles is painted from the surface up, clipped to the run; the
+// frame keeps what lies outside them from the frames before.
 PixelRect WebWindow::Paint()
 {
-    const PixelRect changed = m_layer.Collect().United(m_damage);
-    m_damage = {};
-    // A pixel more all round: a device pixel that a moved edge only grazed.
-    const PixelRect logical{changed.left - 1, changed.top - 1, changed.right + 1, changed.bottom + 1};
-    const PixelRect area = changed.IsEmpty() ? PixelRect{} : ToDevice(logical, m_ratio).Intersected(m_frame.Bounds());
-    if (area.IsEmpty())
-        return {};
-    m_frame.CopyFrom(m_surface.Image(), area);
-    PaintLayer(m_frame, m_layer.Layer(), m_ratio, area, m_captions);
-    return area;
+    m_layer.Collect(m_damage);
+    m_areas.clear();
+    PixelRect painted;
+    for (const PixelRect& run : m_damage.Take()) {
+        const PixelRect area = ToDevice(run, m_ratio).Intersected(m_frame.Bounds());
+        if (area.IsEmpty())
+            continue;
+        m_frame.CopyFrom(m_surface.Image(), area);
+        m_areas.push_back(area);
+        painted = painted.United(area);
+    }
+    PaintLayer(m_frame, m_layer.Layer(), m_ratio, m_areas, m_captions);
+    return painted;
 }
 
 } // namespace web

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "captioncache.h"
+#include "damagetiles.h"
 #include "layerdamage.h"
 #include "pixelbuffer.h"
 #include "pixelrect.h"
 #include "websurface.h"
 
 #include "app/form1.h"
+
+#include <vector>
 
 namespace web {
 
@@ -57,12 +60,13 @@ public:
 private:
     [[nodiscard]] bool LabelAt(float x, float y) const;
 
-    PixelRect m_damage; // in pixels of the client area
+    DamageTiles m_damage;
     WebSurface m_surface{m_damage};
     app::Form1 m_form;
     CaptionCache m_captions;
     LayerDamage m_layer;
     PixelBuffer m_frame;
+    std::vector<PixelRect> m_areas; // of the frame being painted, kept to spare allocations
     double m_ratio = 1;
     int m_width = 0;
     int m_height = 0;

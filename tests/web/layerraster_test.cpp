@@ -1,9 +1,12 @@
 #include "web/captioncache.h"
+#include "web/damagetiles.h"
 #include "web/layerraster.h"
 
 #include "fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using web::PixelBuffer;
 using web::PixelRect;
@@ -120,4 +123,35 @@ TEST(LayerRaster, drawsEachCaptionOncePerRatio)
     (void)captions.Get(font, " 3cm", {52, 27}, 1);
     (void)captions.Get(font, " 4cm", {52, 27}, 2);
     EXPECT_EQ(text.draws, 3);
+}
+
+// What a slanted side marks to be painted again holds every pixel the side
+// paints, and far less than its bounding box.
+TEST(DamageTiles, markAlongASlantedLineEveryPixelItPaints)
+{
+    const controls::Line side{.X1 = 179.5f, .Y1 = 432.8f, .X2 = 524.73f, .Y2 = 172.83f, .BorderColor = Black,
+                              .BorderWidth = 3};
+    Canvas canvas(900, 541);
+    canvas.Paint(&side);
+    web::DamageTiles tiles;
+    tiles.Resize(900, 541);
+    web::ForEachPaintedPiece(&side, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
+    const std::vector<PixelRect> runs = tiles.Take();
+
+    int marked = 0;
+    for (const PixelRect& run : runs)
+        marked += run.Width() * run.Height();
+    for (int y = 0; y < canvas.image.Height(); ++y) {
+        for (int x = 0; x < canvas.image.Width(); ++x) {
+            if (!canvas.Is(x, y, Black))
+                continue;
+            const bool covered = std::any_of(runs.begin(), runs.end(), [&](const PixelRect& run) {
+                return run.Intersects({x, y, x + 1, y + 1});
+            });
+            ASSERT_TRUE(covered) << x << ',' << y;
+        }
+    }
+    const PixelRect box = web::PaintedBounds(&side);
+    EXPECT_LT(marked, box.Width() * box.Height() / 3);
+    EXPECT_TRUE(tiles.Take().empty()); // taking clears the marks
 }

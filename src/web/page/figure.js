@@ -1,7 +1,7 @@
 // The window's client area: one canvas showing the frame the C++ window
 // paints, the pointer turned into its mouse handlers, painting paced to the
 // browser's frames, and the size and pixel ratio kept up to date.
-function makeFigure(element, canvas, core, timing) {
+function makeFigure(element, canvas, core) {
     const context = canvas.getContext('2d');
     let origin = element.getBoundingClientRect();
     let scheduled = false;
@@ -16,7 +16,6 @@ function makeFigure(element, canvas, core, timing) {
 
     function paint() {
         scheduled = false;
-        const started = timing.on ? performance.now() : 0;
         const area = core.paint();
         const frame = area.frame;
         if (canvas.width !== frame.width || canvas.height !== frame.height) {
@@ -29,8 +28,6 @@ function makeFigure(element, canvas, core, timing) {
         }
         for (const listener of painted)
             listener();
-        if (timing.on)
-            timing.paint(performance.now() - started);
     }
 
     function schedule() {
@@ -40,15 +37,12 @@ function makeFigure(element, canvas, core, timing) {
         }
     }
 
-    // Wraps a handler of pointer events: times it when asked, paints after it.
+    // Wraps a handler of pointer events: the figure is painted at the next frame.
     const handle = (handler) => (e) => {
         if (!e.isPrimary)
             return; // a second finger is not a second mouse
-        const started = timing.on ? performance.now() : 0;
-        const count = handler(e);
+        handler(e);
         schedule();
-        if (timing.on)
-            timing.event(performance.now() - started, count);
     };
 
     element.addEventListener('pointerdown', handle((e) => {
@@ -59,7 +53,6 @@ function makeFigure(element, canvas, core, timing) {
             // The pointer is gone already; its up or cancel follows.
         }
         core.pointerDown(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
-        return 0;
     }));
 
     element.addEventListener('pointermove', handle((e) => {
@@ -77,12 +70,10 @@ function makeFigure(element, canvas, core, timing) {
         const all = moves.length > 0 ? moves : [e];
         for (const move of all)
             core.pointerMove(move.buttons, shiftCode(move), x(move), y(move));
-        return all.length;
     }));
 
     const release = handle((e) => {
         core.pointerUp(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
-        return 0;
     });
     element.addEventListener('pointerup', release);
     element.addEventListener('pointercancel', release);

@@ -8,31 +8,8 @@ function decodeBase64(text) {
     return out;
 }
 
-// Times pointer events and paints for the benchmark; off unless asked for.
-function makeTiming() {
-    const timing = {
-        on: false,
-        events: [],
-        paints: [],
-        moves: 0,
-        event(milliseconds, moves) {
-            timing.events.push(milliseconds);
-            timing.moves += moves;
-        },
-        paint(milliseconds) {
-            timing.paints.push(milliseconds);
-        },
-        start() {
-            timing.events = [];
-            timing.paints = [];
-            timing.moves = 0;
-            timing.on = true;
-        },
-    };
-    return timing;
-}
-
 async function startAltitude() {
+    performance.mark('altitude:script');
     const font = new FontFace(FontFamily, decodeBase64(AltitudeFont));
     document.fonts.add(font);
     // Labels are measured in the embedded font, so it must be ready first.
@@ -40,13 +17,14 @@ async function startAltitude() {
         createAltitudeCore({ wasmBinary: decodeBase64(AltitudeWasm), host: makeText() }),
         font.load(),
     ]);
+    performance.mark('altitude:loaded');
     const core = wrapCore(module);
-    const timing = makeTiming();
 
     const element = document.getElementById('figure');
     const canvas = document.getElementById('surface');
-    const figure = makeFigure(element, canvas, core, timing);
+    const figure = makeFigure(element, canvas, core);
     figure.start();
+    performance.mark('altitude:started');
 
     const description = core.description();
     // A title collapses runs of blanks; no-break spaces keep the caption's three.
@@ -76,7 +54,6 @@ async function startAltitude() {
         windowImage: () => windowImage(canvas, controls),
         copyWindow,
         firstFigure,
-        timing,
     };
 }
 
