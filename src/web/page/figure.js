@@ -56,9 +56,10 @@ function makeFigure(element, canvas, core) {
     }));
 
     element.addEventListener('pointermove', handle((e) => {
-        // Another mouse button pressed or released while one is held.
-        if (e.button >= 0) {
-            const code = buttonCode(e.button);
+        // Another mouse button pressed or released while one is held (a
+        // pen's eraser and other buttons the handlers do not know are left out).
+        const code = buttonCode(e.button);
+        if (code !== 0) {
             if (e.buttons & code)
                 core.pointerDown(code, shiftCode(e), x(e), y(e), e.buttons);
             else
