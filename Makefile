@@ -1,15 +1,22 @@
 # The two commands a fresh Debian 12 machine needs:
 #   make run    installs what is missing, builds, and opens the window
 #   make test   the same set-up, then every test, also under the sanitizers
-# Further targets: make bench, make screenshot, make package, make test-load.
+# Further targets: make web, make bench, make bench-web, make screenshot,
+# make package, make test-load.
 
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
+WEB_DIR := build-web
+PAGE := $(WEB_DIR)/altitude.html
+# Debian's emscripten, with its cache inside $(WEB_DIR).
+EMSCRIPTEN := sh scripts/emscripten-env.sh $(WEB_DIR)
+NODE_MODULES := tests/web/node_modules
 JOBS := $(shell nproc)
 # With CI set in the environment, compiler warnings are errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot package clean
+.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot package clean \
+	web web-test-deps bench-web
 
 all: build
 
@@ -17,13 +24,24 @@ setup:
 	@sh scripts/setup.sh
 
 build: setup
-	@cmake --preset default -DALTITUDE_WERROR=$(WERROR) >/dev/null
+	@cmake --preset default -DALTITUDE_WERROR=$(WERROR) -DALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# The page, one self-contained file: $(PAGE). The first build fills the
+# compiler's cache in $(WEB_DIR)/emcache; later ones rebuild only what changed.
+web: setup
+	@$(EMSCRIPTEN) cmake --preset web -DALTITUDE_WERROR=$(WERROR) >/dev/null
+	@$(EMSCRIPTEN) cmake --build $(WEB_DIR)/cmake -j $(JOBS)
+
+# The browser tests' driver, as pinned in tests/web/package-lock.json.
+web-test-deps: $(NODE_MODULES)/.package-lock.json
+$(NODE_MODULES)/.package-lock.json: tests/web/package.json tests/web/package-lock.json
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 
 run: build
 	@$(BUILD_DIR)/src/app/altitude
 
-test: build
+test: build web web-test-deps
 	@ctest --preset default -j $(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
 
@@ -51,13 +69,18 @@ bench: build
 		tests/support/with-xvfb.sh sh bench/xmove_bench.sh $(BUILD_DIR)/src/app/altitude 2000 $$mode; \
 	done
 
-# Makes the README's picture of the window.
-screenshot: build
+# The page in headless Chromium: its size, first figure, time per move, memory.
+bench-web: web web-test-deps
+	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/bench.js
+
+# Makes the README's pictures of the window and of the page.
+screenshot: build web web-test-deps
 	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
+	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
 
 # The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
 package: build
 	@cmake --build $(BUILD_DIR) --target package
 
 clean:
-	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WEB_DIR) $(NODE_MODULES)

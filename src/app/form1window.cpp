@@ -54,7 +54,7 @@ Form1Window::Form1Window(QWidget* parent)
     CreateButtons();
     ConnectButtons();
 
-    setAccessibleName(QStringLiteral("直角三角形ABCと垂線AD"));
+    setAccessibleName(QString::fromUtf8(FigureName));
     DescribeLengths();
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);

@@ -17,7 +17,7 @@ double Distance(double dx, double dy)
 
 void WriteLength(controls::Label& readout, double length, float gridUnit)
 {
-    readout.SetCaption(ReadoutCaption(ReadoutValue(length, gridUnit)).View());
+    readout.SetCaption(TenthsCaption(ReadoutTenths(length, gridUnit)).View());
 }
 
 } // namespace

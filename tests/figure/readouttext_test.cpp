@@ -60,3 +60,23 @@ TEST(ReadoutValue, countsTwoGridStepsToTheCentimetre)
     EXPECT_EQ(ReadoutValue(432.168370, unit), 4.0);
     EXPECT_EQ(ReadoutValue(345.230138, unit), 3.2);
 }
+
+// The caption comes from the whole number of tenths alone, so no library's
+// way of printing a double can change it.
+TEST(TenthsCaption, writesTheTenthsWithoutAnyFloatingPoint)
+{
+    EXPECT_EQ(figure::TenthsCaption(0).View(), " 0cm");
+    EXPECT_EQ(figure::TenthsCaption(4).View(), "0.4cm");
+    EXPECT_EQ(figure::TenthsCaption(24).View(), " 2.4cm");
+    EXPECT_EQ(figure::TenthsCaption(50).View(), " 5cm");
+    EXPECT_EQ(figure::TenthsCaption(1234567).View(), " 123456.7cm");
+    for (int k = 0; k <= 60; ++k)
+        EXPECT_EQ(figure::TenthsCaption(k).View(), ReadoutCaption(k / 10.0).View()) << k;
+}
+
+TEST(ReadoutTenths, readsNothingWhereThereIsNoScale)
+{
+    EXPECT_EQ(figure::ReadoutTenths(100, 0.0f), 0);
+    EXPECT_EQ(figure::ReadoutTenths(0, 0.0f), 0);
+    EXPECT_EQ(figure::ReadoutTenths(432.168370, 541.0f / 10), 40);
+}

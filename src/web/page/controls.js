@@ -1,0 +1,70 @@
+// The window's buttons as HTML form controls laid over the figure, placed,
+// coloured and lettered as the C++ description says, so that keyboards and
+// screen readers work as in any page. Created back to front, which is also
+// the order of their tab indexes.
+function makeControls(layer, description, core, figure) {
+    const elements = {};
+
+    function place(element, button) {
+        element.style.left = `${button.left}px`;
+        element.style.top = `${button.top}px`;
+        element.style.width = `${button.width}px`;
+        element.style.height = `${button.height}px`;
+        element.style.fontSize = `${button.fontPixels}px`;
+        element.style.backgroundColor = button.back;
+        if (button.fore)
+            element.style.color = button.fore;
+    }
+
+    function boxWithCaption(type, button, name) {
+        const label = document.createElement('label');
+        label.className = `control ${type}`;
+        const input = document.createElement('input');
+        input.type = type;
+        if (name)
+            input.name = name;
+        input.checked = button.value !== 0;
+        const caption = document.createElement('span');
+        caption.textContent = button.caption;
+        label.append(input, caption);
+        place(label, button);
+        return { outer: label, input };
+    }
+
+    for (const button of description.buttons) {
+        let made;
+        if (button.kind === 'command') {
+            const element = document.createElement('button');
+            element.type = 'button';
+            element.className = 'control command';
+            element.textContent = button.caption;
+            place(element, button);
+            element.addEventListener('click', () => {
+                core.commandClick();
+                figure.schedule();
+            });
+            made = { outer: element, input: element };
+        } else if (button.kind === 'option') {
+            made = boxWithCaption('radio', button, 'Option1');
+            const index = Number(button.name.slice(-1));
+            // A click on the selected one too: either mode clears the memo.
+            made.input.addEventListener('click', () => {
+                core.optionClick(index);
+                figure.schedule();
+            });
+        } else {
+            made = boxWithCaption('checkbox', button);
+            const number = Number(button.name.slice(-1));
+            const input = made.input;
+            input.addEventListener('click', () => {
+                core.checkClick(number, input.checked);
+                figure.schedule();
+            });
+        }
+        made.outer.dataset.name = button.name;
+        made.input.id = button.name;
+        elements[button.name] = { ...made, button };
+        layer.append(made.outer);
+    }
+    return elements;
+}

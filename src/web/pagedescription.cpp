@@ -1,0 +1,102 @@
+#include "pagedescription.h"
+
+#include "app/readoutsummary.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace web {
+
+namespace {
+
+void AppendString(std::string& out, std::string_view text)
+{
+    out += '"';
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            out += ' ';
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void AppendNumber(std::string& out, double value)
+{
+    // Positions and sizes of the design are whole pixels.
+    out += std::to_string(std::isfinite(value) ? std::lround(value) : 0);
+}
+
+void AppendColor(std::string& out, controls::Color color)
+{
+    static constexpr char digits[] = "0123456789abcdef";
+    out += "\"#";
+    for (int channel : {color.Red(), color.Green(), color.Blue()}) {
+        out += digits[channel >> 4];
+        out += digits[channel & 0xF];
+    }
+    out += '"';
+}
+
+void AppendButton(std::string& out, std::string_view kind, std::string_view name,
+                  const controls::ButtonControl& b, int value)
+{
+    if (out.back() != '[')
+        out += ',';
+    out += "{\"kind\":";
+    AppendString(out, kind);
+    out += ",\"name\":";
+    AppendString(out, name);
+    out += ",\"caption\":";
+    AppendString(out, b.Caption);
+    out += ",\"left\":";
+    AppendNumber(out, b.Left);
+    out += ",\"top\":";
+    AppendNumber(out, b.Top);
+    out += ",\"width\":";
+    AppendNumber(out, b.Width);
+    out += ",\"height\":";
+    AppendNumber(out, b.Height);
+    out += ",\"back\":";
+    AppendColor(out, b.BackColor);
+    out += ",\"fore\":";
+    if (b.ForeColor)
+        AppendColor(out, *b.ForeColor);
+    else
+        out += "null";
+    out += ",\"fontPixels\":";
+    AppendNumber(out, b.Font.PixelSize());
+    out += ",\"tabIndex\":";
+    AppendNumber(out, b.TabIndex);
+    out += ",\"value\":";
+    AppendNumber(out, value);
+    out += '}';
+}
+
+} // namespace
+
+std::string PageDescription(const app::Form1Controls& c)
+{
+    std::string out = "{\"caption\":";
+    AppendString(out, c.Form1.Caption);
+    out += ",\"figureName\":";
+    AppendString(out, app::FigureName);
+    out += ",\"backColor\":";
+    AppendColor(out, c.Form1.BackColor);
+    out += ",\"buttons\":[";
+    AppendButton(out, "command", "Command1", c.Command1, 0);
+    AppendButton(out, "option", "Option1_0", c.Option1[0], c.Option1[0].Value ? 1 : 0);
+    AppendButton(out, "option", "Option1_1", c.Option1[1], c.Option1[1].Value ? 1 : 0);
+    AppendButton(out, "check", "Check1", c.Check1, c.Check1.Value);
+    AppendButton(out, "check", "Check2", c.Check2, c.Check2.Value);
+    AppendButton(out, "check", "Check3", c.Check3, c.Check3.Value);
+    AppendButton(out, "check", "Check4", c.Check4, c.Check4.Value);
+    out += "]}";
+    return out;
+}
+
+} // namespace web

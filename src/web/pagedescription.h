@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/form1controls.h"
+
+#include <string>
+
+namespace web {
+
+// What the page needs to build itself around the figure, as JSON: the
+// window's caption, and each button control with its kind, name, caption,
+// place, colours, font size in pixels, tab index and value, back to front.
+// The page makes real HTML form controls of them.
+[[nodiscard]] std::string PageDescription(const app::Form1Controls& c);
+
+} // namespace web

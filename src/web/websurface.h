@@ -1,0 +1,47 @@
+#pragma once
+
+#include "damagetiles.h"
+#include "pixelbuffer.h"
+
+#include "controls/color.h"
+#include "controls/surface.h"
+
+namespace web {
+
+// The window's drawing surface as the page keeps it: an image in device
+// pixels beneath the figure. Strokes stay in it until Cls. What changes is
+// marked in `damage` for the next frame.
+class WebSurface final : public controls::Surface {
+public:
+    explicit WebSurface(DamageTiles& damage) : m_damage(damage) {}
+
+    // The window's BackColor, ForeColor and DrawWidth.
+    void SetPens(controls::Color back, controls::Color fore, int drawWidth);
+
+    // Makes the surface cover a client area of `width` x `height` pixels at
+    // `ratio`, blank; where only the ratio changes, it keeps its strokes.
+    void Resize(int width, int height, double ratio);
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2) override;
+    void Refresh() override;
+
+    [[nodiscard]] const PixelBuffer& Image() const { return m_image; }
+
+private:
+    void DamageAll();
+
+    DamageTiles& m_damage;
+    PixelBuffer m_image;
+    int m_width = 0;
+    int m_height = 0;
+    double m_ratio = 1;
+    controls::Color m_back{0xFFFFFF};
+    controls::Color m_fore;
+    int m_drawWidth = 1;
+};
+
+// The size in device pixels of `logical` pixels at `ratio`, at least one.
+[[nodiscard]] int DevicePixels(int logical, double ratio);
+
+} // namespace web

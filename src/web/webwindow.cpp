@@ -1,0 +1,152 @@
+#include "webwindow.h"
+
+#include "layerraster.h"
+#include "textengine.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace web {
+
+WebWindow::WebWindow(const TextEngine& text) : m_form(m_surface, &text), m_captions(text)
+{
+    const controls::Form& form = m_form.Controls().Form1;
+    m_surface.SetPens(form.BackColor, form.ForeColor, form.DrawWidth);
+}
+
+void WebWindow::Start(int width, int height, double ratio)
+{
+    m_form.Form_Load();
+    // The grid lines exist from here on, so the layer can list them.
+    m_layer = LayerDamage(app::MiddleLayer(m_form.Controls()));
+    Resize(width, height, ratio);
+}
+
+void WebWindow::Resize(int width, int height, double ratio)
+{
+    // Whatever the page measures, the window works with a client area it can draw.
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (!(ratio > 0 && ratio <= 16))
+        ratio = 1;
+    const bool sizeChanged = width != m_width || height != m_height || m_frame.Width() == 0;
+    if (ratio != m_ratio)
+        m_captions.Clear();
+    m_ratio = ratio;
+    m_width = width;
+    m_height = height;
+    m_surface.Resize(width, height, ratio);
+    m_frame.Resize(DevicePixels(width, ratio), DevicePixels(height, ratio));
+    // The tiles cover the frame, which is at least one pixel each way.
+    m_damage.Resize(std::max(width, 1), std::max(height, 1));
+    m_damage.AddAll();
+    if (!sizeChanged)
+        return;
+    controls::Form& form = m_form.Controls().Form1;
+    form.ScaleWidth = float(width);
+    form.ScaleHeight = float(height);
+    m_form.Form_Resize();
+}
+
+bool WebWindow::LabelAt(float x, float y) const
+{
+    const int px = int(std::floor(std::clamp(x, -1e6f, 1e6f)));
+    const int py = int(std::floor(std::clamp(y, -1e6f, 1e6f)));
+    for (const controls::LayerItem& item : m_layer.Layer()) {
+        const auto* label = std::get_if<const controls::Label*>(&item);
+        if (label && (*label)->Visible && LabelBox(**label).Intersects({px, py, px + 1, py + 1}))
+            return true;
+    }
+    return false;
+}
+
+void WebWindow::PointerDown(int button, int shift, float x, float y, int buttons)
+{
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    if (buttons == button)
+        m_pressOnLabel = LabelAt(x, y);
+    if (m_pressOnLabel)
+        return;
+    m_form.Form_MouseDown(button, shift, x, y);
+}
+
+void WebWindow::PointerMove(int buttons, int shift, float x, float y)
+{
+    if (m_pressOnLabel || !std::isfinite(x) || !std::isfinite(y))
+        return;
+    m_form.Form_MouseMove(buttons, shift, x, y);
+}
+
+void WebWindow::PointerUp(int button, int shift, float x, float y, int buttons)
+{
+    const bool toLabel = m_pressOnLabel;
+    if (buttons == 0)
+        m_pressOnLabel = false;
+    if (toLabel)
+        return;
+    // A release always ends the drag, wherever the page says it happened.
+    m_form.Form_MouseUp(button, shift, std::isfinite(x) ? x : 0, std::isfinite(y) ? y : 0);
+}
+
+void WebWindow::CheckClick(int number, bool ticked)
+{
+    app::Form1Controls& c = m_form.Controls();
+    switch (number) {
+    case 1:
+        c.Check1.Value = ticked ? 1 : 0;
+        m_form.Check1_Click();
+        break;
+    case 2:
+        c.Check2.Value = ticked ? 1 : 0;
+        m_form.Check2_Click();
+        break;
+    case 3:
+        c.Check3.Value = ticked ? 1 : 0;
+        m_form.Check3_Click();
+        break;
+    case 4:
+        c.Check4.Value = ticked ? 1 : 0;
+        m_form.Check4_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// The two option buttons form one group: the clicked one is selected.
+void WebWindow::OptionClick(int index)
+{
+    app::Form1Controls& c = m_form.Controls();
+    if (index < 0 || index >= c.Option1.Count())
+        return;
+    for (int i = 0; i < c.Option1.Count(); ++i)
+        c.Option1[i].Value = i == index;
+    m_form.Option1_Click(index);
+}
+
+void WebWindow::CommandClick()
+{
+    m_form.Command1_Click();
+}
+
+// Each run of tiles is painted from the surface up, clipped to the run; the
+// frame keeps what lies outside them from the frames before.
+PixelRect WebWindow::Paint()
+{
+    m_layer.Collect(m_damage);
+    m_areas.clear();
+    PixelRect painted;
+    for (const PixelRect& run : m_damage.Take()) {
+        const PixelRect area = ToDevice(run, m_ratio).Intersected(m_frame.Bounds());
+        if (area.IsEmpty())
+            continue;
+        m_frame.CopyFrom(m_surface.Image(), area);
+        m_areas.push_back(area);
+        painted = painted.United(area);
+    }
+    PaintLayer(m_frame, m_layer.Layer(), m_ratio, m_areas, m_captions);
+    return painted;
+}
+
+} // namespace web

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "captioncache.h"
+#include "damagetiles.h"
+#include "layerdamage.h"
+#include "pixelbuffer.h"
+#include "pixelrect.h"
+#include "websurface.h"
+
+#include "app/form1.h"
+
+#include <vector>
+
+namespace web {
+
+class TextEngine;
+
+// The window as the page shows it, the browser's counterpart of the desktop
+// window: it paints the surface and the middle layer that Form1 holds into
+// one image in device pixels, and turns the page's events into Form1's
+// handlers. The page lays the buttons over it as HTML form controls.
+class WebWindow {
+public:
+    explicit WebWindow(const TextEngine& text);
+    WebWindow(const WebWindow&) = delete;
+    WebWindow& operator=(const WebWindow&) = delete;
+
+    [[nodiscard]] app::Form1& Form() { return m_form; }
+    [[nodiscard]] const app::Form1& Form() const { return m_form; }
+
+    // Start-up, then the first resize for the client area as the page has it.
+    void Start(int width, int height, double ratio);
+
+    // The client area is now `width` x `height` pixels at `ratio` device
+    // pixels to the pixel. A new size runs Form_Resize; a new ratio alone
+    // only paints everything again, finer or coarser.
+    void Resize(int width, int height, double ratio);
+
+    // A button pressed or released on the figure, in pixels of the client
+    // area; `buttons` are those held after the change (1 left, 2 right, 4
+    // middle). The first press decides who has the pointer until every
+    // button is up: a press on a visible label is the label's, and the
+    // window sees nothing of it, as on the desktop.
+    void PointerDown(int button, int shift, float x, float y, int buttons);
+    void PointerMove(int buttons, int shift, float x, float y);
+    void PointerUp(int button, int shift, float x, float y, int buttons);
+
+    // The buttons, after a click has set their value: Check1 to Check4 by
+    // number, Option1 by index, Command1.
+    void CheckClick(int number, bool ticked);
+    void OptionClick(int index);
+    void CommandClick();
+
+    // Paints what changed since the last call into Frame() and returns the
+    // rectangle painted, in device pixels; empty when nothing changed.
+    [[nodiscard]] PixelRect Paint();
+    [[nodiscard]] const PixelBuffer& Frame() const { return m_frame; }
+    [[nodiscard]] double Ratio() const { return m_ratio; }
+
+private:
+    [[nodiscard]] bool LabelAt(float x, float y) const;
+
+    DamageTiles m_damage;
+    WebSurface m_surface{m_damage};
+    app::Form1 m_form;
+    CaptionCache m_captions;
+    LayerDamage m_layer;
+    PixelBuffer m_frame;
+    std::vector<PixelRect> m_areas; // of the frame being painted, kept to spare allocations
+    double m_ratio = 1;
+    int m_width = 0;
+    int m_height = 0;
+    bool m_pressOnLabel = false;
+};
+
+} // namespace web

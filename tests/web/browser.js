@@ -1,0 +1,138 @@
+// Debian's Chromium, headless, driven by puppeteer-core: a fresh profile per
+// launch, no network services of its own, and the page opened from disk.
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
+
+import puppeteer from 'puppeteer-core';
+
+export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
+export const PageUrl = pathToFileURL(PagePath).href;
+
+export async function launch() {
+    const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));
+    const browser = await puppeteer.launch({
+        executablePath: process.env.ALTITUDE_CHROMIUM || '/usr/bin/chromium',
+        headless: true,
+        args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync',
+               `--user-data-dir=${profile}`],
+    });
+    const close = browser.close.bind(browser);
+    browser.close = async () => {
+        await close();
+        rmSync(profile, { recursive: true, force: true });
+    };
+    return browser;
+}
+
+// A page at `width` x `height` CSS pixels and `ratio` device pixels to the
+// pixel, with every request and console message recorded, the figure painted.
+export async function openPage(browser, { width = 900, height = 541, ratio = 1 } = {}) {
+    const page = await browser.newPage();
+    const record = { requests: [], console: [], errors: [] };
+    page.on('request', (request) => record.requests.push(request.url()));
+    page.on('console', (message) => record.console.push(`${message.type()}: ${message.text()}`));
+    page.on('pageerror', (error) => record.errors.push(String(error)));
+    await page.setViewport({ width, height, deviceScaleFactor: ratio });
+    await page.goto(PageUrl, { waitUntil: 'load' });
+    await page.evaluate(async () => {
+        const api = await window.altitude.ready;
+        await api.firstFigure;
+    });
+    await installReader(page);
+    return { page, record };
+}
+
+// Waits for a condition in the page, polling, for up to 20 s.
+export async function waitFor(page, what, fn, ...args) {
+    try {
+        await page.waitForFunction(fn, { timeout: 20000, polling: 20 }, ...args);
+    } catch {
+        throw new Error(`waited 20 s for ${what}`);
+    }
+}
+
+// The page's control values, from its dump: { State: {...}, 'Label3(1)': {...}, ... }.
+export async function controls(page) {
+    const dump = await page.evaluate(async () => (await window.altitude.ready).dump());
+    return parseDump(dump);
+}
+
+export function parseDump(dump) {
+    const values = {};
+    for (const line of dump.trim().split('\n')) {
+        const name = line.split(' ', 1)[0];
+        const fields = {};
+        for (const match of line.slice(name.length).matchAll(/ (\w+)=("[^"]*"|\S+)/g))
+            fields[match[1]] = match[2];
+        values[name] = fields;
+    }
+    return values;
+}
+
+// The float or double whose bits the dump wrote.
+export function number(bits) {
+    const view = new DataView(new ArrayBuffer(8));
+    if (bits.length === 8) {
+        view.setUint32(0, parseInt(bits, 16));
+        return view.getFloat32(0);
+    }
+    view.setBigUint64(0, BigInt(`0x${bits}`));
+    return view.getFloat64(0);
+}
+
+export async function angle(page) {
+    return Number((await controls(page)).State.AngleA);
+}
+
+// The colour of a pixel of the figure's canvas (device pixels) as [r, g, b].
+export function pixel(page, x, y) {
+    return page.evaluate((x, y) => Array.from(window.readFigure(x, y, 1, 1).slice(0, 3)), x, y);
+}
+
+// Pixels of the figure's canvas are read through a copy, so that the page's
+// own canvas is never read back (the browser would note it on the console).
+export async function installReader(page) {
+    await page.evaluate(() => {
+        const copy = document.createElement('canvas');
+        const context = copy.getContext('2d', { willReadFrequently: true });
+        window.readFigure = (x, y, width, height) => {
+            const canvas = document.getElementById('surface');
+            copy.width = width;
+            copy.height = height;
+            context.drawImage(canvas, x, y, width, height, 0, 0, width, height);
+            return context.getImageData(0, 0, width, height).data;
+        };
+    });
+}
+
+// Waits until the pixel at (x, y) has the colour [r, g, b].
+export function waitForPixel(page, what, x, y, rgb) {
+    return waitFor(page, what, (x, y, rgb) => {
+        const data = window.readFigure(x, y, 1, 1);
+        return data[0] === rgb[0] && data[1] === rgb[1] && data[2] === rgb[2];
+    }, x, y, rgb);
+}
+
+// A press, `moves` moves of one pixel each (left for a negative count) and a
+// release, with the mouse: each move is one event dispatched to the page.
+export async function mouseDrag(page, x, y, moves) {
+    await page.mouse.move(x, y);
+    await page.mouse.down();
+    for (let i = 0; i < Math.abs(moves); ++i) {
+        x += Math.sign(moves);
+        await page.mouse.move(x, y);
+    }
+    await page.mouse.up();
+}
+
+export const Colors = {
+    white: [255, 255, 255],
+    black: [0, 0, 0],
+    grey: [192, 192, 192],
+    blue: [0, 0, 255],
+    red: [255, 0, 0],
+    darkBlue: [0, 0, 192],
+};

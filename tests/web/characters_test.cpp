@@ -1,0 +1,60 @@
+#include "app/form1controls.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+// The characters the page's font is cut down to, comment lines left out.
+std::string PageCharacters()
+{
+    std::ifstream file(ALTITUDE_PAGE_CHARACTERS);
+    std::string line;
+    std::string characters;
+    while (std::getline(file, line)) {
+        if (!line.starts_with('#'))
+            characters += line;
+    }
+    return characters;
+}
+
+// The UTF-8 sequences of `text` that `characters` lacks.
+std::string Missing(const std::string& text, const std::string& characters)
+{
+    std::string missing;
+    for (std::size_t i = 0; i < text.size();) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string one = text.substr(i, length);
+        if (characters.find(one) == std::string::npos)
+            missing += one;
+        i += length;
+    }
+    return missing;
+}
+
+} // namespace
+
+// A character the font lacks would be drawn in another face, and its label
+// would no longer have the desktop's size.
+TEST(PageFont, coversEveryCaptionTheWindowCanShow)
+{
+    const std::string characters = PageCharacters();
+    ASSERT_FALSE(characters.empty());
+    const app::Form1Controls c = app::DescribeForm1();
+    for (const controls::ButtonControl* button :
+         {static_cast<const controls::ButtonControl*>(&c.Command1), static_cast<const controls::ButtonControl*>(&c.Option1[0]),
+          static_cast<const controls::ButtonControl*>(&c.Option1[1]), static_cast<const controls::ButtonControl*>(&c.Check1),
+          static_cast<const controls::ButtonControl*>(&c.Check2), static_cast<const controls::ButtonControl*>(&c.Check3),
+          static_cast<const controls::ButtonControl*>(&c.Check4)})
+        EXPECT_EQ(Missing(button->Caption, characters), "") << button->Caption;
+    for (const auto* labels : {&c.Label1, &c.Label3, &c.Label4})
+        for (const controls::Label& label : *labels)
+            EXPECT_EQ(Missing(label.Caption(), characters), "") << label.Caption();
+    EXPECT_EQ(Missing(c.Label2.Caption(), characters), "");
+    // What a read-out can show: a blank or a zero, digits, a full stop, "cm".
+    EXPECT_EQ(Missing(" 0123456789.cm", characters), "");
+}

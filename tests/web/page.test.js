@@ -1,0 +1,140 @@
+// The page as it opens from disk: the window's caption, the worked example's
+// figure where the desktop has it, the read-outs, sharp lines at any pixel
+// ratio, no network and a quiet console.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { Colors, PageUrl, controls, launch, number, openPage, pixel, waitFor, waitForPixel } from './browser.js';
+
+let browser;
+before(async () => { browser = await launch(); });
+after(async () => { await browser.close(); });
+
+describe('the page at the design size, 900 x 541', () => {
+    let page;
+    let record;
+    before(async () => ({ page, record } = await openPage(browser)));
+
+    test('has the window caption as its title', async () => {
+        const title = await page.title();
+        assert.equal(title.replace(/\u00a0/g, ' '), '三角形の直角の頂点から下ろした垂線   by q.Varlen');
+    });
+
+    test('draws BC, the altitude and both marks on the desktop pixels', async () => {
+        const c = await controls(page);
+        assert.equal(c.State.AngleA, '74');
+        assert.ok(Math.abs(number(c.State.Ax) - 524.7301) < 1e-4);
+        // BC, 3 pixels wide about y = 432.8: rows 431 to 433.
+        for (const y of [431, 432, 433])
+            assert.deepEqual(await pixel(page, 300, y), Colors.black, `BC at row ${y}`);
+        // The altitude, 3 wide about x = 524.73: columns 523 to 525.
+        for (const x of [523, 524, 525])
+            assert.deepEqual(await pixel(page, x, 300), Colors.black, `AD at column ${x}`);
+        assert.deepEqual(await pixel(page, 522, 300), Colors.white);
+        assert.deepEqual(await pixel(page, 526, 300), Colors.white);
+        // The mark at D, its corner at (506.697, 414.767), on B's side.
+        assert.deepEqual(await pixel(page, 515, 414), Colors.blue);
+        assert.deepEqual(await pixel(page, 506, 424), Colors.blue);
+        // The mark at A, half way from P (510.325, 183.676) to Q (521.173, 198.081).
+        assert.deepEqual(await pixel(page, 515, 190), Colors.blue);
+        // Grid lines: Line5(1) fills row 54, Line6(1) column 395.
+        assert.deepEqual(await pixel(page, 100, 54), Colors.grey);
+        assert.deepEqual(await pixel(page, 100, 53), Colors.white);
+        assert.deepEqual(await pixel(page, 395, 30), Colors.grey);
+    });
+
+    test('draws each letter in its box on whole pixels', async () => {
+        const c = await controls(page);
+        // (Left, Top) of A, B, C, D from the worked example.
+        const expected = { 'Label1(0)': [515.730, 142.828], 'Label1(1)': [170.5, 435.8],
+                           'Label1(2)': [711.5, 435.8], 'Label1(3)': [515.730, 435.8] };
+        for (const [name, [left, top]] of Object.entries(expected)) {
+            const label = c[name];
+            assert.ok(Math.abs(number(label.Left) - left) < 1e-3, name);
+            assert.ok(Math.abs(number(label.Top) - top) < 1e-3, name);
+            const ink = await page.evaluate((left, top, width, height) => {
+                const data = window.readFigure(left, top, width, height);
+                let dark = 0;
+                for (let i = 0; i < data.length; i += 4)
+                    dark += data[i] < 100 && data[i + 1] < 100 && data[i + 2] < 100 ? 1 : 0;
+                return dark;
+            }, Math.round(left), Math.round(top), Math.ceil(number(label.Width)), Math.ceil(number(label.Height)));
+            assert.ok(ink > 20, `${name} shows its letter`);
+        }
+    });
+
+    test('shows the four lengths and BC at their places when the boxes are ticked', async () => {
+        for (const name of ['Check2', 'Check3', 'Check4'])
+            await page.click(`#${name}`);
+        await waitFor(page, 'every read-out to show', () =>
+            window.altitude.ready.then((api) => api.dump()).then((dump) =>
+                (dump.match(/^Label[34]\(\d\) .* Visible=1$/gm) || []).length === 5));
+        const c = await controls(page);
+        const readouts = { 'Label3(0)': ['５cm', Colors.black], 'Label3(1)': [' 4cm', Colors.black],
+                           'Label3(2)': [' 3cm', Colors.black], 'Label4(0)': [' 2.4cm', Colors.red],
+                           'Label4(1)': [' 3.2cm', Colors.red] };
+        const sizes = {};
+        for (const [name, [caption, color]] of Object.entries(readouts)) {
+            const label = c[name];
+            assert.equal(label.Caption, `"${caption}"`, name);
+            const box = [Math.round(number(label.Left)), Math.round(number(label.Top)),
+                         number(label.Width), number(label.Height)];
+            sizes[caption] = `${box[2]} x ${box[3]}`;
+            await waitFor(page, `${name} to be painted`, (box, color) => {
+                const data = window.readFigure(box[0], box[1], box[2], box[3]);
+                let ink = 0;
+                for (let i = 0; i < data.length; i += 4)
+                    ink += Math.abs(data[i] - color[0]) + Math.abs(data[i + 1] - color[1]) + Math.abs(data[i + 2] - color[2]) < 60;
+                return ink > 30;
+            }, box, color);
+        }
+        // Where the read-outs stand follows from their sizes (the figure's
+        // own tests check the rule); the BC read-out is centred under BC.
+        assert.equal(number(c['Label3(0)'].Left), 450 - number(c['Label3(0)'].Width) / 2);
+        sizes.A = `${number(c['Label1(0)'].Width)} x ${number(c['Label1(0)'].Height)}`;
+        // The sizes the desktop measures with its toolkit in IPAPGothic at 27 pixels.
+        assert.deepEqual(sizes, { '５cm': '56 x 30', ' 4cm': '63 x 30', ' 3cm': '63 x 30', ' 2.4cm': '87 x 30',
+                                  ' 3.2cm': '87 x 30', A: '18 x 30' });
+    });
+
+    test('makes no network request and prints nothing on the console', () => {
+        assert.deepEqual(record.requests.filter((url) => url !== PageUrl), []);
+        assert.deepEqual(record.console, []);
+        assert.deepEqual(record.errors, []);
+    });
+});
+
+describe('the page at other pixel ratios', () => {
+    for (const ratio of [1.25, 2, 3]) {
+        test(`keeps a grid line one crisp band at ${ratio}`, async () => {
+            const { page, record } = await openPage(browser, { ratio });
+            // Line5(1) at y = 54.1 fills the device rows of pixel row 54.
+            const first = Math.ceil(54 * ratio - 0.5);
+            const end = Math.ceil(55 * ratio - 0.5);
+            const x = Math.round(100 * ratio);
+            for (let y = first; y < end; ++y)
+                assert.deepEqual(await pixel(page, x, y), Colors.grey, `row ${y}`);
+            assert.deepEqual(await pixel(page, x, first - 1), Colors.white);
+            assert.deepEqual(await pixel(page, x, end), Colors.white);
+            // The altitude: only black and white, nothing blended, across it.
+            const across = await page.evaluate((y, from, to) => {
+                const data = window.readFigure(from, y, to - from, 1);
+                return Array.from({ length: to - from }, (_, i) => data[i * 4]);
+            }, Math.round(300 * ratio), Math.round(518 * ratio), Math.round(532 * ratio));
+            assert.ok(across.every((red) => red === 0 || red === 255), `no blended pixel: ${across}`);
+            assert.deepEqual(record.console, []);
+            await page.close();
+        });
+    }
+
+    test('fills the frame at the device resolution', async () => {
+        const { page } = await openPage(browser, { ratio: 2 });
+        const size = await page.evaluate(() => {
+            const canvas = document.getElementById('surface');
+            return [canvas.width, canvas.height, canvas.clientWidth, canvas.clientHeight];
+        });
+        assert.deepEqual(size, [1800, 1082, 900, 541]);
+        await waitForPixel(page, 'the grid at device row 108', 200, 108, Colors.grey);
+        await page.close();
+    });
+});

@@ -1,0 +1,185 @@
+#include "web/layerraster.h"
+#include "web/webwindow.h"
+
+#include "fakes.h"
+#include "support/finitecontrols.h"
+
+#include <gtest/gtest.h>
+
+using web::PixelBuffer;
+using web::PixelRect;
+using web::WebWindow;
+
+namespace {
+
+constexpr controls::Color White{0xFFFFFF};
+constexpr controls::Color DarkBlue{0xC00000};
+
+struct Window {
+    explicit Window(int width = 900, int height = 541, double ratio = 1)
+    {
+        window.Start(width, height, ratio);
+        (void)window.Paint();
+    }
+    [[nodiscard]] std::int64_t Angle() const { return window.Form().State().AngleA; }
+    [[nodiscard]] bool Is(int x, int y, controls::Color color) const
+    {
+        return window.Frame().Pixel(x, y) == PixelBuffer::Opaque(color);
+    }
+    void Drag(float x, float y, int moves, float step)
+    {
+        window.PointerDown(1, 0, x, y, 1);
+        for (int i = 0; i < moves; ++i)
+            window.PointerMove(1, 0, x += step, y);
+        window.PointerUp(1, 0, x, y, 0);
+    }
+
+    BlockText text;
+    WebWindow window{text};
+};
+
+} // namespace
+
+TEST(WebWindow, startsAtTheClientAreaItIsGiven)
+{
+    Window w(1117, 643, 1.25);
+    EXPECT_EQ(w.window.Form().Controls().Form1.ScaleWidth, 1117.0f);
+    EXPECT_EQ(w.window.Frame().Width(), 1396); // 1117 x 1.25, rounded
+    EXPECT_EQ(w.window.Frame().Height(), 804);
+    EXPECT_EQ(w.Angle(), 74);
+}
+
+TEST(WebWindow, turnsAOneDegreePerMoveOfADrag)
+{
+    Window w;
+    w.Drag(450, 300, 30, -1);
+    EXPECT_EQ(w.Angle(), 104);
+    w.Drag(450, 300, 50, 1);
+    EXPECT_EQ(w.Angle(), 54);
+    // A move with no button held does nothing.
+    w.window.PointerMove(0, 0, 10, 10);
+    EXPECT_EQ(w.Angle(), 54);
+}
+
+// As on the desktop: a press on a visible label is the label's, and so is
+// everything until the last button is up.
+TEST(WebWindow, leavesAPressOnAVisibleLabelToTheLabel)
+{
+    Window w;
+    const controls::Label& letterB = w.window.Form().Controls().Label1[1];
+    const PixelRect box = web::LabelBox(letterB);
+    const float x = float(box.left + 3);
+    const float y = float(box.top + 3);
+    w.window.PointerDown(1, 0, x, y, 1);
+    w.window.PointerMove(1, 0, x - 5, y);
+    w.window.PointerDown(2, 0, x - 5, y, 3); // a second button on the way
+    w.window.PointerMove(3, 0, x - 10, y);
+    w.window.PointerUp(1, 0, x - 10, y, 2);
+    w.window.PointerMove(2, 0, x - 15, y);
+    EXPECT_EQ(w.Angle(), 74);
+    w.window.PointerUp(2, 0, x - 15, y, 0);
+    EXPECT_EQ(w.window.Form().State().Dragging, 0);
+    // The next press elsewhere drags as usual.
+    w.Drag(450, 300, 3, -1);
+    EXPECT_EQ(w.Angle(), 77);
+}
+
+TEST(WebWindow, endsTheDragWhenAnyButtonIsReleased)
+{
+    Window w;
+    w.window.PointerDown(1, 0, 450, 300, 1);
+    w.window.PointerDown(2, 0, 450, 300, 3);
+    w.window.PointerUp(2, 0, 450, 300, 1);
+    w.window.PointerMove(1, 0, 440, 300);
+    EXPECT_EQ(w.Angle(), 74);
+}
+
+TEST(WebWindow, paintsOnlyWhenSomethingChanged)
+{
+    Window w;
+    EXPECT_TRUE(w.window.Paint().IsEmpty());
+    w.Drag(450, 300, 1, -1);
+    const PixelRect moved = w.window.Paint();
+    EXPECT_FALSE(moved.IsEmpty());
+    // The triangle's part of the window, not all of it.
+    EXPECT_LT(moved.Width() * moved.Height(), 900 * 541);
+    EXPECT_TRUE(w.window.Paint().IsEmpty());
+}
+
+TEST(WebWindow, keepsMemoStrokesBeneathTheFigureUntilAModeIsChosen)
+{
+    Window w;
+    w.window.OptionClick(1);
+    EXPECT_FALSE(w.window.Form().Controls().Option1[0].Value);
+    w.Drag(600, 100, 40, 1); // a level stroke at y = 100, from x = 600 to 640
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(620, 100, DarkBlue));
+    EXPECT_TRUE(w.Is(620, 102, DarkBlue));
+    EXPECT_TRUE(w.Is(620, 104, White));
+
+    // The reset button leaves the memo; choosing a mode clears it.
+    w.window.CommandClick();
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(620, 100, DarkBlue));
+    w.window.OptionClick(0);
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(620, 100, White));
+    EXPECT_TRUE(w.window.Form().Controls().Option1[0].Value);
+}
+
+TEST(WebWindow, keepsMemoStrokesWhenOnlyThePixelRatioChanges)
+{
+    Window w;
+    w.window.OptionClick(1);
+    w.Drag(600, 100, 40, 1);
+    w.window.Resize(900, 541, 2);
+    (void)w.window.Paint();
+    EXPECT_EQ(w.window.Frame().Width(), 1800);
+    EXPECT_TRUE(w.Is(1240, 200, DarkBlue));
+    EXPECT_EQ(w.Angle(), 74);
+    // A new size clears them, as a resize of the desktop window does.
+    w.window.Resize(800, 541, 2);
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(1240, 200, White) || !w.Is(1240, 200, DarkBlue));
+}
+
+TEST(WebWindow, showsAndHidesTheGridAndTheReadouts)
+{
+    Window w;
+    // Line6(1) stands at x = 395.9: the pixel column 395, grey at the top.
+    const controls::Color grey{0xC0C0C0};
+    EXPECT_TRUE(w.Is(395, 30, grey));
+    w.window.CheckClick(1, false);
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(395, 30, White));
+    w.window.CheckClick(1, true);
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(395, 30, grey));
+
+    const controls::Label& ab = w.window.Form().Controls().Label3[1];
+    EXPECT_FALSE(ab.Visible);
+    w.window.CheckClick(2, true);
+    EXPECT_TRUE(ab.Visible);
+    (void)w.window.Paint();
+    const PixelRect box = web::LabelBox(ab);
+    EXPECT_TRUE(w.Is(box.left, box.top, controls::Color{0x000000})); // the caption's ink
+}
+
+TEST(WebWindow, survivesAnyClientAreaAndAnyPointer)
+{
+    Window w;
+    for (const auto& [width, height] : {std::pair{0, 0}, {900, 0}, {0, 541}, {1, 1}, {5000, 3}, {900, 541}}) {
+        w.window.Resize(width, height, 1);
+        w.window.PointerDown(1, 0, NAN, INFINITY, 1);
+        w.Drag(1e30f, -1e30f, 5, 1e29f);
+        w.window.OptionClick(1);
+        w.Drag(-1e9f, 1e9f, 5, 1e8f);
+        w.window.OptionClick(0);
+        (void)w.window.Paint();
+        EXPECT_TRUE(AllCoordinatesFinite(w.window.Form().Controls())) << width << 'x' << height;
+    }
+    w.window.Resize(900, 541, 0);
+    w.window.Resize(900, 541, NAN);
+    (void)w.window.Paint();
+    EXPECT_EQ(w.window.Ratio(), 1.0);
+}
