@@ -1,7 +1,8 @@
 # The two commands a fresh Debian 12 machine needs:
 #   make run    installs what is missing, builds, and opens the window
 #   make test   the same set-up, then every test, also under the sanitizers
-# Further targets: make bench, make screenshot, make package, make test-load.
+# Further targets: make bench, make screenshot, make worksheet, make package,
+# make test-load.
 
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
@@ -9,7 +10,7 @@ JOBS := $(shell nproc)
 # With CI set in the environment, compiler warnings are errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot package clean
+.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot worksheet package clean
 
 all: build
 
@@ -54,6 +55,11 @@ bench: build
 # Makes the README's picture of the window.
 screenshot: build
 	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
+
+# Makes the README's worksheet picture, without a window.
+worksheet: build
+	@$(BUILD_DIR)/src/app/altitude --export docs/worksheet.png --angle 60 --lengths
+	@echo "worksheet: wrote docs/worksheet.png"
 
 # The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
 package: build
