@@ -4,6 +4,7 @@
 
 #include "controls/qt/qtconvert.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -53,12 +54,14 @@ WriteResult WriteWorksheet(const QString& fileName, const WorksheetSource& sourc
     if (target.isDir())
         return {WriteFailure::Folder, {}};
 
-    // Made before the file is opened, so that a picture too large to make
-    // leaves nothing behind.
-    QImage picture;
+    // Made and encoded before the file is opened, so that a picture too
+    // large to make leaves nothing behind, and a full disk fails a plain
+    // write: the PNG encoder, stopped half way by its output, leaks.
+    QByteArray png;
     if (*format == WorksheetFormat::Png) {
-        picture = WorksheetPicture(source, devicePixelRatio);
-        if (picture.isNull())
+        const QImage picture = WorksheetPicture(source, devicePixelRatio);
+        QBuffer buffer(&png);
+        if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !QImageWriter(&buffer, "png").write(picture))
             return {WriteFailure::TooLarge, {}};
     }
 
@@ -73,7 +76,7 @@ WriteResult WriteWorksheet(const QString& fileName, const WorksheetSource& sourc
         written = WriteSvg(file, source);
         break;
     case WorksheetFormat::Png:
-        written = QImageWriter(&file, "png").write(picture);
+        written = file.write(png) == png.size();
         break;
     case WorksheetFormat::Pdf:
         written = WritePdf(file, source);
