@@ -2,7 +2,7 @@
 #   make run    installs what is missing, builds, and opens the window
 #   make test   the same set-up, then every test, also under the sanitizers
 # Further targets: make web, make bench, make bench-web, make screenshot,
-# make package, make test-load.
+# make worksheet, make package, make test-load.
 
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
@@ -15,8 +15,8 @@ JOBS := $(shell nproc)
 # With CI set in the environment, compiler warnings are errors.
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot package clean \
-	web web-test-deps bench-web
+.PHONY: all setup build build-sanitize run test test-sanitize test-load bench screenshot worksheet \
+	package clean web web-test-deps bench-web
 
 all: build
 
@@ -77,6 +77,11 @@ bench-web: web web-test-deps
 screenshot: build web web-test-deps
 	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
 	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
+
+# Makes the README's worksheet picture, without a window.
+worksheet: build
+	@$(BUILD_DIR)/src/app/altitude --export docs/worksheet.png --angle 60 --lengths
+	@echo "worksheet: wrote docs/worksheet.png"
 
 # The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
 package: build

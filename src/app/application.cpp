@@ -43,6 +43,11 @@ int RefuseWithoutDisplay()
     return 1;
 }
 
+void UseOffscreenPlatform()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 void PrepareToolkit()
 {
     // Without a session bus the toolkit would try to start one (dbus-launch

@@ -17,6 +17,10 @@ inline constexpr const char* ApplicationId = "org.altitude.Altitude";
 // run the program without one; returns the exit status.
 [[nodiscard]] int RefuseWithoutDisplay();
 
+// Makes the toolkit draw off screen, for work that shows no window (a
+// worksheet written from the command line): no display is needed.
+void UseOffscreenPlatform();
+
 // What must be set before the application object exists: the program's name
 // and version.
 void PrepareToolkit();

@@ -1,9 +1,15 @@
 #include "arguments.h"
 
+#include "worksheet.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSize>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace app {
 
@@ -14,9 +20,94 @@ void Print(std::FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
+// The largest client area an export is built for, each way: room for a 4K
+// screen and some, and the picture, at twice that, stays within a few
+// hundred megabytes.
+constexpr int LargestSide = 4096;
+
+struct ExportOptions {
+    QCommandLineOption file{QStringLiteral("export"),
+                            QStringLiteral("Write the figure to <file> and open no window: an SVG drawing, a PNG"
+                                           " picture at twice the size, or an A4 page of PDF, by the name's"
+                                           " extension (.svg, .png, .pdf)."),
+                            QStringLiteral("file")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("With --export: the client area to build the figure for, in pixels"
+                                           " (default 900x541)."),
+                            QStringLiteral("WxH")};
+    QCommandLineOption angle{QStringLiteral("angle"),
+                             QStringLiteral("With --export: put A at this angle, in whole degrees, as a drag"
+                                            " would (default 74, the initial figure)."),
+                             QStringLiteral("degrees")};
+    QCommandLineOption lengths{QStringLiteral("lengths"),
+                               QStringLiteral("With --export: show the lengths of the sides, of AD and of BD.")};
+    QCommandLineOption noGrid{QStringLiteral("no-grid"), QStringLiteral("With --export: hide the grid.")};
+};
+
+// A mistake in an export's values: one line, status 2.
+CommandLine Refuse(const QString& what)
+{
+    Print(stderr, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), what));
+    return {2, std::nullopt};
+}
+
+std::optional<QSize> ReadSize(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,9})[xX]([0-9]{1,9})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int width = match.captured(1).toInt();
+    const int height = match.captured(2).toInt();
+    if (width < 1 || height < 1 || width > LargestSide || height > LargestSide)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& options)
+{
+    ExportRequest request;
+    request.File = parser.value(options.file);
+    if (request.File.isEmpty())
+        return Refuse(QStringLiteral("--export needs the name of the file to write"));
+    if (!FormatOf(request.File))
+        return Refuse(QStringLiteral("cannot tell what to write to '%1': its name must end in .svg, .png or .pdf")
+                          .arg(request.File));
+    if (parser.isSet(options.size)) {
+        const std::optional<QSize> size = ReadSize(parser.value(options.size));
+        if (!size)
+            return Refuse(QStringLiteral("--size must be WIDTHxHEIGHT in whole pixels from 1 to %1, such as"
+                                         " 900x541, not '%2'")
+                              .arg(LargestSide)
+                              .arg(parser.value(options.size)));
+        request.Pose.Width = float(size->width());
+        request.Pose.Height = float(size->height());
+    }
+    if (parser.isSet(options.angle)) {
+        bool whole = false;
+        const qlonglong degrees = parser.value(options.angle).toLongLong(&whole);
+        if (!whole)
+            return Refuse(QStringLiteral("--angle must be a whole number of degrees, such as 90, not '%1'")
+                              .arg(parser.value(options.angle)));
+        request.Pose.AngleA = degrees;
+    }
+    request.Pose.Lengths = parser.isSet(options.lengths);
+    request.Pose.Grid = !parser.isSet(options.noGrid);
+    return {std::nullopt, request};
+}
+
 } // namespace
 
-std::optional<int> HandleArguments(const QStringList& arguments)
+bool AsksForExport(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0)
+            return true;
+    }
+    return false;
+}
+
+CommandLine HandleArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -24,26 +115,41 @@ std::optional<int> HandleArguments(const QStringList& arguments)
         "triangle: drag the right-angle vertex along the semicircle and watch the altitude."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const ExportOptions exporting;
+    parser.addOptions({exporting.file, exporting.size, exporting.angle, exporting.lengths, exporting.noGrid});
 
     const QString name = QCoreApplication::applicationName();
-    if (!parser.parse(arguments)) {
-        Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, parser.errorText()));
-        return 2;
-    }
+    // An export's mistakes take one line each, a missing value among them:
+    // a script that writes many worksheets gets one line per failure.
+    const bool exportAsked = std::any_of(arguments.begin(), arguments.end(), [](const QString& argument) {
+        return argument == QLatin1String("--export") || argument.startsWith(QLatin1String("--export="));
+    });
+    const auto mistake = [&](const QString& what) {
+        if (exportAsked)
+            return Refuse(QStringLiteral("%1 (see '%2 --help')").arg(what, name));
+        Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, what));
+        return CommandLine{2, std::nullopt};
+    };
+
+    if (!parser.parse(arguments))
+        return mistake(parser.errorText());
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
-        return 0;
+        return {0, std::nullopt};
     }
     if (parser.isSet(version)) {
         Print(stdout, QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion()));
-        return 0;
+        return {0, std::nullopt};
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        Print(stderr, QStringLiteral("%1: unexpected argument '%2'\nTry '%1 --help'.\n")
-                          .arg(name, parser.positionalArguments().constFirst()));
-        return 2;
+    if (!parser.positionalArguments().isEmpty())
+        return mistake(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(exporting.file))
+        return ReadExport(parser, exporting);
+    for (const QCommandLineOption* option : {&exporting.size, &exporting.angle, &exporting.lengths, &exporting.noGrid}) {
+        if (parser.isSet(*option))
+            return mistake(QStringLiteral("--%1 goes with --export").arg(option->names().constFirst()));
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace app

@@ -1,16 +1,31 @@
 #pragma once
 
+#include "exportcommand.h"
+
 #include <QStringList>
 
 #include <optional>
 
 namespace app {
 
+// What the command line asks for.
+struct CommandLine {
+    // End at once with this exit status: --help, --version, or a mistake.
+    std::optional<int> Status;
+    // Write a worksheet file and open no window.
+    std::optional<ExportRequest> Export;
+};
+
 // The command line, after the toolkit has taken its own options (-platform,
 // -display and the like) out of it. --help and --version print their text
 // and give exit status 0; anything else the program does not know is
-// reported on standard error with exit status 2. Returns no status when the
-// program is to open its window.
-[[nodiscard]] std::optional<int> HandleArguments(const QStringList& arguments);
+// reported on standard error with exit status 2, as is a value of the export
+// options that cannot be used (in one line). With neither a status nor an
+// export, the program is to open its window.
+[[nodiscard]] CommandLine HandleArguments(const QStringList& arguments);
+
+// Whether the command line asks for --export, with a value or not. Decided
+// before the application object exists, since an export needs no display.
+[[nodiscard]] bool AsksForExport(int argc, char** argv);
 
 } // namespace app

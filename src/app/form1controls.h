@@ -48,4 +48,9 @@ struct Form1Controls {
 // keep their stored order.
 [[nodiscard]] controls::Layer MiddleLayer(const Form1Controls& c);
 
+// The figure without the window: the middle layer in the same order, less
+// the teal panel behind the option buttons and the never-seen Label2. It is
+// what a worksheet shows, whichever front end writes it.
+[[nodiscard]] controls::Layer FigureLayer(const Form1Controls& c);
+
 } // namespace app

@@ -151,4 +151,13 @@ controls::Layer MiddleLayer(const Form1Controls& c)
     return layer;
 }
 
+controls::Layer FigureLayer(const Form1Controls& c)
+{
+    controls::Layer layer = MiddleLayer(c);
+    const controls::LayerItem panel = &c.Shape1;
+    const controls::LayerItem hidden = &c.Label2;
+    std::erase_if(layer, [&](const controls::LayerItem& item) { return item == panel || item == hidden; });
+    return layer;
+}
+
 } // namespace app

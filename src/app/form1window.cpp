@@ -1,6 +1,7 @@
 #include "form1window.h"
 
 #include "readoutsummary.h"
+#include "worksheetactions.h"
 
 #include "controls/qt/buttonwidgets.h"
 #include "controls/qt/layerpainter.h"
@@ -58,6 +59,7 @@ Form1Window::Form1Window(QWidget* parent)
     DescribeLengths();
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);
+    new WorksheetActions(*this); // Ctrl+S and Ctrl+P
 }
 
 Form1Window::~Form1Window() = default;

@@ -9,10 +9,14 @@
 int main(int argc, char** argv)
 {
     app::PrepareToolkit();
-    if (!app::HasDisplay(argc, argv)) {
+    // A worksheet written from the command line shows no window.
+    const bool exporting = app::AsksForExport(argc, argv);
+    if (exporting) {
+        app::UseOffscreenPlatform();
+    } else if (!app::HasDisplay(argc, argv)) {
         // --help, --version and a wrong argument need no window.
         QCoreApplication core(argc, argv);
-        if (const auto status = app::HandleArguments(QCoreApplication::arguments()))
+        if (const auto status = app::HandleArguments(QCoreApplication::arguments()).Status)
             return *status;
         return app::RefuseWithoutDisplay();
     }
@@ -20,9 +24,12 @@ int main(int argc, char** argv)
     app::WatchDisplay();
     QApplication application(argc, argv);
     app::DisplayOpened();
-    if (const auto status = app::HandleArguments(QCoreApplication::arguments()))
-        return *status;
+    const app::CommandLine command = app::HandleArguments(QCoreApplication::arguments());
+    if (command.Status)
+        return *command.Status;
     app::ConfigureApplication();
+    if (command.Export)
+        return app::RunExport(*command.Export);
 
     app::Form1Window window;
     app::CloseOnTerminationSignals(window);

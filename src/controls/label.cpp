@@ -2,6 +2,8 @@
 
 #include "textmetrics.h"
 
+#include <cmath>
+
 namespace controls {
 
 Label::Label(std::string_view caption, float left, float top, float width, float height)
@@ -36,6 +38,12 @@ void Label::FitToCaption()
     const TextSize size = m_metrics->Measure(Font, m_caption);
     m_width = size.Width;
     m_height = size.Height;
+}
+
+PixelBox PaintedBox(const Label& label)
+{
+    return PixelBox{int(std::lround(label.Left)), int(std::lround(label.Top)),
+                    int(std::ceil(label.Width())), int(std::ceil(label.Height()))};
 }
 
 } // namespace controls

@@ -51,4 +51,16 @@ private:
     const TextMetrics* m_metrics = nullptr;
 };
 
+// The box a label is painted in, in pixels: its corner on the nearest whole
+// pixel and its size rounded up, as the original platform placed labels.
+// Every front end paints and writes labels in this box.
+struct PixelBox {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+};
+
+[[nodiscard]] PixelBox PaintedBox(const Label& label);
+
 } // namespace controls

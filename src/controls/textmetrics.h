@@ -2,6 +2,7 @@
 
 #include "font.h"
 
+#include <string>
 #include <string_view>
 
 namespace controls {
@@ -20,6 +21,13 @@ public:
 
     // Whole pixels: the box a label of this font needs for this text.
     [[nodiscard]] virtual TextSize Measure(const Font& font, std::string_view text) const = 0;
+
+    // Pixels from the top of a label's box down to the baseline of its text.
+    [[nodiscard]] virtual float Ascent(const Font& font) const = 0;
+
+    // The family the text is really drawn in: the installed face that stands
+    // in for the stored name, which the machine may not have.
+    [[nodiscard]] virtual std::string Family(const Font& font) const = 0;
 };
 
 } // namespace controls

@@ -131,3 +131,19 @@ TEST(Form1Description, middleLayerKeepsTheStoredOrderAboveTheCreatedGrid)
     EXPECT_EQ(std::get<const controls::Label*>(layer.back()), &c.Label4[1]);
     EXPECT_EQ(std::get<const controls::Label*>(layer[2]), &c.Label1[3]);
 }
+
+TEST(Form1Description, figureLayerIsTheMiddleLayerLessThePanelAndLabel2)
+{
+    app::Form1Controls c = app::DescribeForm1();
+    c.Line5.Load(1);
+    const controls::Layer middle = app::MiddleLayer(c);
+    const controls::Layer figure = app::FigureLayer(c);
+
+    controls::Layer expected;
+    for (const controls::LayerItem& item : middle) {
+        if (item != controls::LayerItem(&c.Shape1) && item != controls::LayerItem(&c.Label2))
+            expected.push_back(item);
+    }
+    EXPECT_EQ(figure, expected);
+    EXPECT_EQ(figure.size(), middle.size() - 2);
+}

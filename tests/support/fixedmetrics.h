@@ -14,6 +14,8 @@ public:
     {
         return m_size;
     }
+    [[nodiscard]] float Ascent(const controls::Font&) const override { return m_size.Height * 0.8f; }
+    [[nodiscard]] std::string Family(const controls::Font& font) const override { return font.Name; }
 
 private:
     controls::TextSize m_size;

@@ -105,8 +105,8 @@ QRect detail::LineBounds(float x1, float y1, float x2, float y2, int width)
 
 QRect LabelBox(const controls::Label& label)
 {
-    return QRect(int(std::lround(label.Left)), int(std::lround(label.Top)),
-                 int(std::ceil(label.Width())), int(std::ceil(label.Height())));
+    const controls::PixelBox box = controls::PaintedBox(label);
+    return QRect(box.Left, box.Top, box.Width, box.Height);
 }
 
 QRect PaintedBounds(const controls::LayerItem& item)

@@ -2,6 +2,7 @@
 
 #include "qtconvert.h"
 
+#include <QFontInfo>
 #include <QFontMetricsF>
 
 #include <cmath>
@@ -20,6 +21,17 @@ controls::TextSize QtTextMetrics::Measure(const controls::Font& font, std::strin
                                   float(std::ceil(metrics.height()))};
     m_measured.push_back(Entry{font, std::string(text), size});
     return size;
+}
+
+// Neither is needed while A is dragged, only when the figure is written out.
+float QtTextMetrics::Ascent(const controls::Font& font) const
+{
+    return float(QFontMetricsF(ToQFont(font)).ascent());
+}
+
+std::string QtTextMetrics::Family(const controls::Font& font) const
+{
+    return QFontInfo(ToQFont(font)).family().toStdString();
 }
 
 } // namespace qtcontrols

@@ -14,6 +14,8 @@ class QtTextMetrics final : public controls::TextMetrics {
 public:
     [[nodiscard]] controls::TextSize Measure(const controls::Font& font,
                                              std::string_view text) const override;
+    [[nodiscard]] float Ascent(const controls::Font& font) const override;
+    [[nodiscard]] std::string Family(const controls::Font& font) const override;
 
 private:
     struct Entry {

@@ -1,0 +1,78 @@
+#!/bin/sh
+# Worksheets from the command line: --export writes an SVG, a PNG or a PDF of
+# the figure with no display at all, posed as asked; a value it cannot use
+# gives one line on standard error, exit status 2, and no file.
+set -u
+binary=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+work=$(mktemp -d)
+chmod 700 "$work"
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/runtime" "$work/out"
+chmod 700 "$work/runtime"
+
+run() { # expected-status arguments...
+    expected=$1
+    shift
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
+        "$binary" "$@" >"$work/stdout" 2>"$work/stderr"
+    status=$?
+    [ "$status" -eq "$expected" ] || fail "'$*' exited with $status, expected $expected: $(cat "$work/stderr")"
+}
+
+# The initial figure in each format, quietly.
+for kind in svg png pdf; do
+    run 0 --export "$work/out/figure.$kind"
+    [ -s "$work/out/figure.$kind" ] || fail "--export wrote no $kind"
+    [ -s "$work/stderr" ] && fail "--export $kind wrote to standard error: $(cat "$work/stderr")"
+    [ -s "$work/stdout" ] && fail "--export $kind wrote to standard output"
+done
+xmllint --noout "$work/out/figure.svg" || fail "the SVG is not well-formed XML"
+grep -q '<line x1="179.5" y1="432.8" x2="720.5" y2="432.8" ' "$work/out/figure.svg" || fail "the SVG has no BC"
+grep -q 'x2="524.73016" y2="172.82759"' "$work/out/figure.svg" || fail "the SVG has no A at the worked example's place"
+grep -q 'cm</text>' "$work/out/figure.svg" && fail "the SVG shows read-outs that were not asked for"
+[ "$(identify -format '%w x %h' "$work/out/figure.png")" = "1800 x 1082" ] ||
+    fail "the PNG is $(identify -format '%w x %h' "$work/out/figure.png"), not twice 900 x 541"
+pdfinfo "$work/out/figure.pdf" | grep -q '^Pages: *1$' || fail "the PDF is not one page"
+
+# Posed: A at 90 degrees with every read-out, the grid hidden, another size;
+# upper-case extensions name the same kinds.
+run 0 --export "$work/out/posed.SVG" --angle 90 --lengths --no-grid --size 1200x700
+svg=$work/out/posed.SVG
+for caption in "５cm" " 3.5cm" " 2.5cm"; do
+    grep -q "xml:space=\"preserve\">$caption</text>" "$svg" || fail "no read-out '$caption' at 90 degrees"
+done
+[ "$(grep -c 'xml:space="preserve"> 3.5cm</text>' "$svg")" -eq 2 ] || fail "AB and AC do not both read 3.5cm"
+[ "$(grep -c 'xml:space="preserve"> 2.5cm</text>' "$svg")" -eq 2 ] || fail "AD and BD do not both read 2.5cm"
+grep -q 'stroke="#c0c0c0"' "$svg" && fail "--no-grid left the grid"
+grep -q 'viewBox="0 0 1200 700"' "$svg" || fail "--size 1200x700 did not size the figure"
+
+# Mistakes: one line each, status 2, and nothing written, not even a
+# temporary file beside the target.
+mkdir "$work/out/folder.svg"
+before=$(ls -A "$work/out")
+refused() { # what arguments...
+    what=$1
+    shift
+    run 2 "$@"
+    [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "$what: not one line on standard error: $(cat "$work/stderr")"
+    grep -q "^altitude: " "$work/stderr" || fail "$what: no clear message: $(cat "$work/stderr")"
+    [ "$(ls -A "$work/out")" = "$before" ] || fail "$what: left $(ls -A "$work/out")"
+}
+refused "an empty size" --export "$work/out/bad.svg" --size 0x0
+refused "a negative size" --export "$work/out/bad.png" --size -900x541
+refused "a size that is no number" --export "$work/out/bad.svg" --size wide
+refused "a size without its height" --export "$work/out/bad.svg" --size 900
+refused "an angle that is no whole number" --export "$work/out/bad.svg" --angle 45.5
+refused "an unknown extension" --export "$work/out/bad.jpg"
+refused "a folder of that name" --export "$work/out/folder.svg"
+refused "a missing folder" --export "$work/out/none/bad.svg"
+refused "a folder that cannot be written" --export /proc/bad.pdf
+refused "no file named" --export
+refused "a missing value" --export "$work/out/bad.svg" --size
+
+# Listed in --help; an export option alone is a mistake of the usual kind.
+run 0 --help
+grep -q -- "--export <file>" "$work/stdout" || fail "--help does not list --export"
+run 2 --angle 90
+echo "PASS"
