@@ -14,6 +14,9 @@ template <typename... Handlers>
 struct Overloaded : Handlers... {
     using Handlers::operator()...;
 };
+// Spelled out for compilers that do not deduce an aggregate's arguments yet.
+template <typename... Handlers>
+Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void Attribute(std::string& out, const char* name, float value)
 {

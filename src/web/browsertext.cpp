@@ -5,6 +5,7 @@
 // Implemented by the page (library.js): the canvas measures and draws.
 extern "C" {
 void altitude_measure_text(const char* text, int length, int pixels, float* size);
+float altitude_text_ascent(int pixels);
 void altitude_draw_text(const char* text, int length, int pixels, double ratio, int width, int height,
                         unsigned char* coverage);
 }
@@ -25,6 +26,20 @@ controls::TextSize BrowserText::Measure(const controls::Font& font, std::string_
                                       std::isfinite(size[1]) ? std::ceil(size[1]) : 0.0f};
     m_measured.push_back(Entry{font, std::string(text), measured});
     return measured;
+}
+
+float BrowserText::Ascent(const controls::Font& font) const
+{
+    const float ascent = altitude_text_ascent(font.PixelSize());
+    return std::isfinite(ascent) ? ascent : 0.0f;
+}
+
+// The page draws with a cut-down copy of IPAPGothic, which may not carry the
+// original's name; a drawing made here names the face it comes from, which a
+// reader's machine may have.
+std::string BrowserText::Family(const controls::Font&) const
+{
+    return "IPAPGothic";
 }
 
 CaptionMask BrowserText::Draw(const controls::Font& font, std::string_view text, controls::TextSize box,

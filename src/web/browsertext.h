@@ -12,6 +12,8 @@ namespace web {
 class BrowserText final : public TextEngine {
 public:
     [[nodiscard]] controls::TextSize Measure(const controls::Font& font, std::string_view text) const override;
+    [[nodiscard]] float Ascent(const controls::Font& font) const override;
+    [[nodiscard]] std::string Family(const controls::Font& font) const override;
     [[nodiscard]] CaptionMask Draw(const controls::Font& font, std::string_view text, controls::TextSize box,
                                    double ratio) const override;
 

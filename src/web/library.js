@@ -6,6 +6,9 @@ mergeInto(LibraryManager.library, {
         HEAPF32[size >> 2] = measured[0];
         HEAPF32[(size >> 2) + 1] = measured[1];
     },
+    altitude_text_ascent: function (pixels) {
+        return Module['host']['textAscent'](pixels);
+    },
     altitude_draw_text: function (text, length, pixels, ratio, width, height, coverage) {
         Module['host']['drawText'](UTF8ToString(text, length), pixels, ratio, width, height,
                                    HEAPU8.subarray(coverage, coverage + width * height));

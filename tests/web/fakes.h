@@ -11,6 +11,8 @@ public:
     {
         return {52, 27};
     }
+    [[nodiscard]] float Ascent(const controls::Font&) const override { return 22; }
+    [[nodiscard]] std::string Family(const controls::Font& font) const override { return font.Name; }
     [[nodiscard]] web::CaptionMask Draw(const controls::Font&, std::string_view, controls::TextSize box,
                                         double ratio) const override
     {

@@ -28,6 +28,11 @@ function makeText() {
             return [width, sixtyFourths(ascent(pixels)) + sixtyFourths(descent(pixels))];
         },
 
+        // Pixels from the top of a label's box down to the baseline.
+        textAscent(pixels) {
+            return sixtyFourths(ascent(pixels));
+        },
+
         // The caption's coverage at `ratio` device pixels to the pixel, with
         // the label box's top-left corner at the origin, into `out`.
         drawText(text, pixels, ratio, width, height, out) {
