@@ -272,7 +272,7 @@ def run(session, program):
 
     # Keys to the focused figure: ten presses of Left turn A ten degrees
     # towards B, one of Shift+Right ten degrees back.
-    subprocess.run(["xdotool", "windowfocus", "--sync", session.window], check=True)
+    subprocess.run(["xdotool", "windowfocus", session.window], check=True)
     figure.queryComponent().grabFocus()
     wait_until("the figure to take the focus", lambda: None if "focused" in states(figure) else "not focused")
     subprocess.run(["xdotool", "key", "--delay", "30"] + ["Left"] * 10, check=True)
