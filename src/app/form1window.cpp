@@ -55,11 +55,10 @@ Form1Window::~Form1Window()
 }
 
 // The widgets are created back to front, which also makes the keyboard focus
-// order that of the tab indexes. The option buttons' group reaches over the
-// reset button's corner of the window, so it goes beneath that button too;
-// no two buttons of different rows overlap, so this changes nothing on
-// screen. The figure comes last in the focus order and is then put beneath
-// them all.
+// order that of the tab indexes. The option buttons' group, which takes no
+// focus, comes first, so that the focus chain runs from the reset button
+// straight into the options. The figure comes last in the focus order and is
+// then put beneath them all.
 void Form1Window::CreateButtons()
 {
     const Form1Controls& c = m_form.Controls();
@@ -72,6 +71,7 @@ void Form1Window::CreateButtons()
         m_option1[i] = qtcontrols::MakeOptionButton(c.Option1[i], m_option1Group);
         m_option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
     }
+    m_option1Group->FitToButtons();
     m_check1 = qtcontrols::MakeCheckBox(c.Check1, this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check2 = qtcontrols::MakeCheckBox(c.Check2, this);

@@ -6,7 +6,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 using app::Form1Window;
@@ -121,33 +120,6 @@ private slots:
         QTest::simulateEvent(window, false, Qt::Key_Right, {}, QString(), false);
         QVERIFY(m_figure->accessibleDescription() != afterFirst);
         QVERIFY(before != m_figure->accessibleDescription());
-    }
-
-    void keysNeitherDrawNorTurnAInMemoMode()
-    {
-        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
-        const QImage surface = m_window->surfaceImage();
-        m_figure->setFocus();
-        for (const Qt::Key k : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown})
-            key(k);
-        QCOMPARE(angle(), 74);
-        QCOMPARE(m_window->surfaceImage(), surface);
-    }
-
-    // A key during a drag leaves the drag to the mouse, which goes on from
-    // where it last was.
-    void aKeyDuringADragLeavesTheDragAlone()
-    {
-        m_figure->setFocus();
-        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 300});
-        QTest::mouseMove(m_window.get(), {590, 300});
-        key(Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(angle(), 65);
-        QCOMPARE(m_window->form().State().Dragging, 1);
-        QCOMPARE(m_window->form().State().LastX, 590.0f);
-        QTest::mouseMove(m_window.get(), {589, 300});
-        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {589, 300});
-        QCOMPARE(angle(), 66);
     }
 
     void returnAndEnterPressTheFocusedResetButton()

@@ -11,4 +11,12 @@ OptionGroup::OptionGroup(const controls::Shape& panel, QWidget* parent)
     setGeometry(0, 0, m_panel.right() + 1, m_panel.bottom() + 1);
 }
 
+void OptionGroup::FitToButtons()
+{
+    QRegion buttons;
+    for (const QWidget* button : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        buttons += button->geometry();
+    setMask(buttons);
+}
+
 } // namespace qtcontrols
