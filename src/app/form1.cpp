@@ -7,6 +7,8 @@
 
 #include "controls/surface.h"
 
+#include "keycodes.h"
+
 namespace app {
 
 Form1::Form1(controls::Surface& surface, const controls::TextMetrics* metrics)
@@ -78,6 +80,41 @@ void Form1::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
 void Form1::Form_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
     m_state.Dragging = 0;
+}
+
+// A key steps A exactly as a move of the mouse does, but never touches the
+// drag: a key pressed while a button is held leaves Dragging, LastX and
+// LastY to the mouse. In memo mode the keys take no part, since a key has no
+// path to draw. Ctrl and Alt combinations belong to the window, not the figure.
+bool Form1::Figure_KeyDown(int KeyCode, int Shift)
+{
+    if (Shift & (vbCtrlMask | vbAltMask))
+        return false;
+    int step = 0;
+    switch (KeyCode) {
+    case vbKeyLeft:
+    case vbKeyPageUp:
+        step = 1;
+        break;
+    case vbKeyRight:
+    case vbKeyPageDown:
+        step = -1;
+        break;
+    case vbKeyHome:
+        Command1_Click();
+        return true;
+    default:
+        return false;
+    }
+    if (!m_controls.Option1[0].Value)
+        return true;
+    // Ten single steps, not one of ten degrees: each is a move of the mouse.
+    const int steps = (Shift & vbShiftMask) ? 10 : 1;
+    for (int i = 0; i < steps; ++i) {
+        m_state.AngleA += step;
+        figure::MoveVertexA(m_state, m_figure);
+    }
+    return true;
 }
 
 // Choosing either mode erases the memo.

@@ -1,10 +1,14 @@
 #include "form1window.h"
 
+#include "accessibility.h"
+#include "figurewidget.h"
+#include "inputcodes.h"
 #include "readoutsummary.h"
 #include "worksheetactions.h"
 
 #include "controls/qt/buttonwidgets.h"
 #include "controls/qt/layerpainter.h"
+#include "controls/qt/optiongroup.h"
 #include "controls/qt/qtconvert.h"
 
 #include <QCheckBox>
@@ -19,27 +23,11 @@
 
 namespace app {
 
-namespace {
-
-// The mouse buttons and shift keys as the handlers number them.
-int ButtonCode(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-        | (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int ShiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-} // namespace
-
 Form1Window::Form1Window(QWidget* parent)
     : QWidget(parent),
       m_form(m_surface, &m_metrics)
 {
+    InstallAccessibility();
     const controls::Form& form = m_form.Controls().Form1;
     setWindowTitle(qtcontrols::ToQString(form.Caption));
     // Everything is painted here, the surface first: no background erase.
@@ -54,27 +42,38 @@ Form1Window::Form1Window(QWidget* parent)
 
     CreateButtons();
     ConnectButtons();
-
-    setAccessibleName(QString::fromUtf8(FigureName));
+    ConnectFigure();
     DescribeLengths();
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);
     new WorksheetActions(*this); // Ctrl+S and Ctrl+P
 }
 
-Form1Window::~Form1Window() = default;
+// Closing the window takes the focus from the figure, after this class's
+// members are gone: the figure must not report it here any more.
+Form1Window::~Form1Window()
+{
+    disconnect(m_figure, nullptr, this, nullptr);
+}
 
 // The widgets are created back to front, which also makes the keyboard focus
-// order that of the tab indexes.
+// order that of the tab indexes. The option buttons' group, which takes no
+// focus, comes first, so that the focus chain runs from the reset button
+// straight into the options. The figure comes last in the focus order and is
+// then put beneath them all.
 void Form1Window::CreateButtons()
 {
     const Form1Controls& c = m_form.Controls();
+    m_option1Group = new qtcontrols::OptionGroup(c.Shape1, this);
+    m_option1Group->setObjectName(QStringLiteral("Option1"));
+    m_option1Group->setAccessibleName(QStringLiteral("ドラッグの動作"));
     m_command1 = qtcontrols::MakeCommandButton(c.Command1, this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     for (int i = 0; i < 2; ++i) {
-        m_option1[i] = qtcontrols::MakeOptionButton(c.Option1[i], this);
+        m_option1[i] = qtcontrols::MakeOptionButton(c.Option1[i], m_option1Group);
         m_option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
     }
+    m_option1Group->FitToButtons();
     m_check1 = qtcontrols::MakeCheckBox(c.Check1, this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check2 = qtcontrols::MakeCheckBox(c.Check2, this);
@@ -83,6 +82,9 @@ void Form1Window::CreateButtons()
     m_check3->setObjectName(QStringLiteral("Check3"));
     m_check4 = qtcontrols::MakeCheckBox(c.Check4, this);
     m_check4->setObjectName(QStringLiteral("Check4"));
+    m_figure = new FigureWidget(this);
+    m_figure->setGeometry(rect());
+    m_figure->lower();
 }
 
 // A click has set the button's value before its handler runs, as the
@@ -112,32 +114,58 @@ void Form1Window::ConnectButtons()
     connect(m_command1, &QPushButton::clicked, this, [this] { Handle([this] { m_form.Command1_Click(); }); });
 }
 
+// The figure's keys end in Form1's key handler like any other event. A key
+// that repeats moves A at the keyboard's own rate, each step painted as a
+// mouse move is; the description waits until the key is released.
+void Form1Window::ConnectFigure()
+{
+    connect(m_figure, &FigureWidget::keyDown, this, [this](int KeyCode, int Shift, bool repeated) {
+        m_keyRepeating = repeated;
+        Handle([this, KeyCode, Shift] { m_form.Figure_KeyDown(KeyCode, Shift); });
+    });
+    connect(m_figure, &FigureWidget::keyUp, this, [this] {
+        m_keyRepeating = false;
+        DescribeLengths();
+    });
+    connect(m_figure, &FigureWidget::focusChanged, this, [this] {
+        m_keyRepeating = false;
+        m_pacer.Update(m_figure->FocusFrame());
+        DescribeLengths();
+    });
+}
+
 template <typename Handler>
 void Form1Window::Handle(Handler&& handler)
 {
     handler();
     m_pacer.Update(m_damage.Collect());
-    DescribeLengths();
+    // A drag is described where it ends, not at every degree on the way.
+    if (m_form.State().Dragging != 1 && !m_keyRepeating)
+        DescribeLengths();
 }
 
+// A changed description is announced to the screen reader (a description
+// change event of the figure), so it is set only when the text changes.
 void Form1Window::DescribeLengths()
 {
-    const Form1Controls& c = m_form.Controls();
-    const std::array<const controls::Label*, 4> readouts{&c.Label3[1], &c.Label3[2], &c.Label4[0], &c.Label4[1]};
-    bool changed = false;
-    for (std::size_t i = 0; i < readouts.size(); ++i) {
-        if (m_describedCaptions[i] != readouts[i]->Caption()) {
-            m_describedCaptions[i] = readouts[i]->Caption();
-            changed = true;
-        }
-    }
-    if (changed)
-        setAccessibleDescription(QString::fromStdString(ReadoutSummary(c)));
+    std::string description = ReadoutSummary(m_form.Controls());
+    if (description == m_description)
+        return;
+    m_description = std::move(description);
+    m_figure->setAccessibleDescription(QString::fromStdString(m_description));
+}
+
+QImage Form1Window::Picture()
+{
+    m_paintFocusFrame = false;
+    QImage picture = grab().toImage();
+    m_paintFocusFrame = true;
+    return picture;
 }
 
 void Form1Window::CopyToClipboard()
 {
-    QGuiApplication::clipboard()->setImage(grab().toImage());
+    QGuiApplication::clipboard()->setImage(Picture());
 }
 
 void Form1Window::ResizeForm()
@@ -148,6 +176,7 @@ void Form1Window::ResizeForm()
     form.ScaleHeight = isMinimized() ? 0.0f : float(height());
     m_surface.Resize(size(), devicePixelRatio());
     m_damage.Resize(size());
+    m_figure->setGeometry(rect());
     Handle([this] { m_form.Form_Resize(); });
 }
 
@@ -220,6 +249,8 @@ void Form1Window::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (const QRect& area : event->region())
         m_surface.PaintOn(painter, area);
+    if (m_paintFocusFrame && m_figure->hasFocus())
+        m_figure->PaintFocusFrame(painter);
     qtcontrols::PaintLayer(painter, m_damage.layer(), event->region());
 }
 

@@ -9,7 +9,6 @@
 
 #include <QWidget>
 
-#include <array>
 #include <string>
 
 class QCheckBox;
@@ -17,7 +16,13 @@ class QMouseEvent;
 class QPushButton;
 class QRadioButton;
 
+namespace qtcontrols {
+class OptionGroup;
+} // namespace qtcontrols
+
 namespace app {
+
+class FigureWidget;
 
 // The window on screen. It paints the surface and the middle layer that
 // Form1 holds, hosts the buttons as toolkit widgets, and turns the toolkit's
@@ -46,6 +51,7 @@ protected:
 private:
     void CreateButtons();
     void ConnectButtons();
+    void ConnectFigure();
 
     // Gives Form1 the client area as it now is and runs Form_Resize.
     void ResizeForm();
@@ -58,10 +64,14 @@ private:
     template <typename Handler>
     void Handle(Handler&& handler);
 
-    // Keeps the description a screen reader speaks in step with the read-outs.
+    // Keeps the figure's description, which a screen reader speaks, in step
+    // with the read-outs the class can see.
     void DescribeLengths();
 
-    // Ctrl+C: the client area as it looks, for worksheets.
+    // The client area as the class sees it, without the keyboard focus frame.
+    [[nodiscard]] QImage Picture();
+
+    // Ctrl+C: the picture, for worksheets.
     void CopyToClipboard();
 
     qtcontrols::QtTextMetrics m_metrics;
@@ -70,8 +80,13 @@ private:
     Form1 m_form;
     qtcontrols::LayerDamage m_damage;
     bool m_pressOnLabel = false;
-    std::array<std::string, 4> m_describedCaptions;
+    // While a key repeats, like during a drag, the description waits for the end.
+    bool m_keyRepeating = false;
+    bool m_paintFocusFrame = true;
+    std::string m_description;
 
+    FigureWidget* m_figure = nullptr;
+    qtcontrols::OptionGroup* m_option1Group = nullptr;
     QPushButton* m_command1 = nullptr;
     QRadioButton* m_option1[2] = {};
     QCheckBox* m_check1 = nullptr;

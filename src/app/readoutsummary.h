@@ -9,9 +9,11 @@ namespace app {
 // The figure as a screen reader names it.
 inline constexpr const char* FigureName = "直角三角形ABCと垂線AD";
 
-// The four lengths as the read-outs show them, whether or not they are
-// shown: "AB 4cm, AC 3cm, AD 2.4cm, BD 3.2cm". A screen reader speaks it as
-// the figure's description.
+// In Japanese, what a pupil looking at the window can read of the lengths
+// right now: each read-out that is shown and lies at least partly inside the
+// client area, with its caption's own number, "BC ５cm、AB 4cm、AC 3cm";
+// or that no length is shown. A screen reader speaks it as the figure's
+// description, so a hidden read-out stays hidden from everyone alike.
 [[nodiscard]] std::string ReadoutSummary(const Form1Controls& c);
 
 } // namespace app

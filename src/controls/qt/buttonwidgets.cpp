@@ -3,6 +3,7 @@
 #include "qtconvert.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -33,6 +34,25 @@ Widget* Dress(Widget* widget, const controls::ButtonControl& control)
     return widget;
 }
 
+// Return and Enter press the button while it has the focus, as Space does:
+// outside a dialog the toolkit's push button leaves them to a default
+// button that this window does not have.
+class CommandButtonWidget final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 QCheckBox* MakeCheckBox(const controls::CheckBox& box, QWidget* parent)
@@ -52,7 +72,7 @@ QRadioButton* MakeOptionButton(const controls::OptionButton& option, QWidget* pa
 
 QPushButton* MakeCommandButton(const controls::CommandButton& button, QWidget* parent)
 {
-    auto* widget = Dress(new QPushButton(parent), button);
+    auto* widget = Dress(new CommandButtonWidget(parent), button);
     // The graphical style: the face is the BackColor itself, flat, with a thin
     // raised edge that sinks while the button is down.
     const QColor face = ToQColor(button.BackColor);
