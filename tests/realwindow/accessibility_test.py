@@ -25,6 +25,8 @@ import time
 
 DEADLINE = float(os.environ.get("ALTITUDE_TEST_DEADLINE", "20"))
 POLL_INTERVAL = 0.05
+# How often pyatspi's queue is emptied while a poll pauses.
+PUMP_INTERVAL = POLL_INTERVAL / 5
 
 CAPTION = "三角形の直角の頂点から下ろした垂線   by q.Varlen"
 FIGURE = "直角三角形ABCと垂線AD"
@@ -116,7 +118,7 @@ def pump(seconds):
     while time.monotonic() < end:
         while context.iteration(False):
             pass
-        time.sleep(0.01)
+        time.sleep(PUMP_INTERVAL)
 
 
 def wait_until(what, check):
