@@ -62,5 +62,8 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Japanese Gothic it draws every caption with is a dependency it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# The print and save dialogs speak Japanese with the toolkit's translations,
+# and English without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 
 include(CPack)

@@ -4,14 +4,18 @@
 #include "worksheet.h"
 #include "worksheetfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
 #include <QStandardPaths>
+#include <QTranslator>
 
 namespace app {
 
@@ -48,6 +52,24 @@ QString Explain(const WriteResult& result, const QString& fileName)
     return {};
 }
 
+// The toolkit's own dialogs - the print dialog, the file dialog's views and
+// menus, a message box's buttons - speak English unless given the toolkit's
+// Japanese translation. It is loaded when the first dialog opens, so that
+// start-up never pays for it; without it the dialogs still work, in English.
+void SpeakJapanese()
+{
+    static bool tried = false;
+    if (tried)
+        return;
+    tried = true;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 QString FirstFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -81,6 +103,7 @@ void WorksheetActions::EndDrag()
 void WorksheetActions::Save()
 {
     EndDrag();
+    SpeakJapanese();
     if (m_lastFolder.isEmpty())
         m_lastFolder = FirstFolder();
     auto* dialog = new QFileDialog(&m_window, QStringLiteral("図を保存"),
@@ -119,6 +142,7 @@ void WorksheetActions::SaveTo(const QString& fileName)
 void WorksheetActions::Print()
 {
     EndDrag();
+    SpeakJapanese();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setDocName(QStringLiteral("三角形の直角の頂点から下ろした垂線"));
@@ -134,6 +158,7 @@ void WorksheetActions::Print()
 
 void WorksheetActions::Tell(const QString& title, const QString& text)
 {
+    SpeakJapanese();
     auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, &m_window);
     box->setObjectName(QStringLiteral("worksheetMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -298,6 +298,8 @@ private slots:
         QPrintDialog* dialog = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((dialog = m_window->findChild<QPrintDialog*>("printDialog")) && dialog->isVisible(),
                                  DeadlineMs);
+        // The toolkit's dialog in Japanese, like every text on screen.
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
         dialog->reject();
     }
 
