@@ -67,6 +67,18 @@ void WebSurface::Line(float x1, float y1, float x2, float y2)
                   whole(std::ceil(std::max(x1, x2) + reach)), whole(std::ceil(std::max(y1, y2) + reach))});
 }
 
+bool WebSurface::HasDrawing() const
+{
+    const std::uint32_t blank = PixelBuffer::Opaque(m_back);
+    for (int y = 0; y < m_image.Height(); ++y) {
+        for (int x = 0; x < m_image.Width(); ++x) {
+            if (m_image.Pixel(x, y) != blank)
+                return true;
+        }
+    }
+    return false;
+}
+
 // The page paints at its next frame in any case; all it needs to know is
 // that everything is to be painted.
 void WebSurface::Refresh()

@@ -28,6 +28,9 @@ public:
 
     [[nodiscard]] const PixelBuffer& Image() const { return m_image; }
 
+    // Whether anything shows on it: a worksheet leaves a blank surface out.
+    [[nodiscard]] bool HasDrawing() const;
+
 private:
     void DamageAll();
 

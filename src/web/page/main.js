@@ -1,5 +1,6 @@
 // Start-up: the font and the WebAssembly, both inside this file, then the
-// window at the size of its element, the buttons over it, and the keys.
+// window at the size of its element, the buttons over it, what screen
+// readers are told, worksheets and the keys.
 function decodeBase64(text) {
     const bytes = atob(text);
     const out = new Uint8Array(bytes.length);
@@ -29,29 +30,27 @@ async function startAltitude() {
     const description = core.description();
     // A title collapses runs of blanks; no-break spaces keep the caption's three.
     document.title = description.caption.replace(/ {2,}/g, (blanks) => '\u00a0'.repeat(blanks.length));
-    element.setAttribute('aria-label', description.figureName);
     const controls = makeControls(document.getElementById('buttons'), description, core, figure);
-
-    // Screen readers hear the four lengths as they change.
-    let lengths = '';
-    figure.onPainted(() => {
-        const now = core.lengths();
-        if (now !== lengths) {
-            lengths = now;
-            element.setAttribute('aria-description', now);
-        }
-    });
+    describeFigure(element, description, core, figure);
 
     const firstFigure = new Promise((resolve) => figure.onPainted(() => resolve(performance.now())));
-    const copyWindow = () => copyToClipboard(windowImage(canvas, controls));
-    makeKeys({ copyWindow });
+    const windowPicture = () => figure.withoutFocusBand(() => windowImage(canvas, controls));
+    const copyWindow = () => copyToClipboard(windowPicture());
+    const worksheets = makeWorksheets(core, figure, document.getElementById('save'), document.getElementById('print'));
+    makeKeys(element, {
+        copyWindow,
+        saveWorksheet: () => worksheets.open(),
+        figureKey: (keyCode, e) => figure.keyDown(keyCode, e),
+        figureKeyUp: () => figure.keyUp(),
+    });
 
     // For scripts and tests that look into the page.
     return {
         dump: core.dump,
         lengths: core.lengths,
         memoryBytes: core.memoryBytes,
-        windowImage: () => windowImage(canvas, controls),
+        windowImage: windowPicture,
+        worksheetSvg: worksheets.svg,
         copyWindow,
         firstFigure,
     };
