@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -22,7 +23,7 @@ web::BrowserText text;
 std::unique_ptr<web::WebWindow> window;
 std::string reply;   // the last text handed to the page
 std::string input;   // a text from the page, written in place by the page
-int painted[4] = {}; // the last rectangle painted: left, top, width, height
+std::vector<int> painted; // the rectangles last painted: their count, then each's left, top, width, height
 web::PixelBuffer worksheet; // a worksheet's picture, until the page has taken it
 int image[3] = {};   // a picture for the page: its pixels' address, width, height
 
@@ -109,31 +110,18 @@ EMSCRIPTEN_KEEPALIVE void altitude_command_click()
     window->CommandClick();
 }
 
-// Paints what changed; the rectangle painted (device pixels, empty when
-// nothing changed) is at the address returned, as left, top, width, height.
+// Paints what changed. At the address returned: the frame's pixels'
+// address, width and height in device pixels, how many rectangles were
+// painted, then each as left, top, width, height in device pixels.
 EMSCRIPTEN_KEEPALIVE const int* altitude_paint()
 {
-    const web::PixelRect area = window->Paint();
-    painted[0] = area.left;
-    painted[1] = area.top;
-    painted[2] = area.IsEmpty() ? 0 : area.Width();
-    painted[3] = area.IsEmpty() ? 0 : area.Height();
-    return painted;
-}
-
-EMSCRIPTEN_KEEPALIVE const unsigned char* altitude_frame()
-{
-    return window->Frame().Data();
-}
-
-EMSCRIPTEN_KEEPALIVE int altitude_frame_width()
-{
-    return window->Frame().Width();
-}
-
-EMSCRIPTEN_KEEPALIVE int altitude_frame_height()
-{
-    return window->Frame().Height();
+    (void)window->Paint();
+    const web::PixelBuffer& frame = window->Frame();
+    painted.assign({int(reinterpret_cast<std::uintptr_t>(frame.Data())), frame.Width(), frame.Height(),
+                    int(window->Painted().size())});
+    for (const web::PixelRect& area : window->Painted())
+        painted.insert(painted.end(), {area.left, area.top, area.Width(), area.Height()});
+    return painted.data();
 }
 
 // Room for a text of `length` bytes from the page, which writes it there

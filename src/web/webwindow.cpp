@@ -30,6 +30,9 @@ void WebWindow::Resize(int width, int height, double ratio)
     if (!(ratio > 0 && ratio <= 16))
         ratio = 1;
     const bool sizeChanged = width != m_width || height != m_height || m_frame.Width() == 0;
+    // The page's first look at its size after start-up is no change at all.
+    if (!sizeChanged && ratio == m_ratio)
+        return;
     if (ratio != m_ratio)
         m_captions.Clear();
     m_ratio = ratio;
@@ -164,6 +167,20 @@ void WebWindow::CommandClick()
     m_form.Command1_Click();
 }
 
+// A run that continues one of the row above, over the same columns, joins
+// it: an upright line, and the whole window, hand the page a few tall
+// rectangles to show instead of a short one per row of tiles.
+void WebWindow::AddArea(const PixelRect& area)
+{
+    for (PixelRect& above : m_areas) {
+        if (above.bottom == area.top && above.left == area.left && above.right == area.right) {
+            above.bottom = area.bottom;
+            return;
+        }
+    }
+    m_areas.push_back(area);
+}
+
 // Each run of tiles is painted from the surface up, the focus band over the
 // surface and beneath the controls, clipped to the run; the frame keeps what
 // lies outside them from the frames before.
@@ -176,10 +193,10 @@ PixelRect WebWindow::Paint()
         const PixelRect area = ToDevice(run, m_ratio).Intersected(m_frame.Bounds());
         if (area.IsEmpty())
             continue;
-        m_frame.CopyFrom(m_surface.Image(), area);
+        m_surface.PaintInto(m_frame, area);
         if (m_focusFrame)
             PaintFocusFrame(area);
-        m_areas.push_back(area);
+        AddArea(area);
         painted = painted.United(area);
     }
     PaintLayer(m_frame, m_layer.Layer(), m_ratio, m_areas, m_captions);

@@ -70,6 +70,9 @@ public:
     // Paints what changed since the last call into Frame() and returns the
     // rectangle painted, in device pixels; empty when nothing changed.
     [[nodiscard]] PixelRect Paint();
+    // The rectangles the last Paint painted, apart from one another, in
+    // device pixels: what the page has to show again, and no more.
+    [[nodiscard]] const std::vector<PixelRect>& Painted() const { return m_areas; }
     [[nodiscard]] const PixelBuffer& Frame() const { return m_frame; }
     [[nodiscard]] double Ratio() const { return m_ratio; }
     [[nodiscard]] const WebSurface& Surface() const { return m_surface; }
@@ -85,6 +88,7 @@ private:
     // The focus band's four sides, in pixels of the client area.
     [[nodiscard]] std::array<PixelRect, 4> FocusBands() const;
     void PaintFocusFrame(const PixelRect& area);
+    void AddArea(const PixelRect& area);
 
     const TextEngine& m_text;
     DamageTiles m_damage;

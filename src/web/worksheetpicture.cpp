@@ -43,8 +43,7 @@ bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const Pix
     if (width > LongestWorksheetSide || height > LongestWorksheetSide
         || static_cast<long long>(width) * height > MostWorksheetPixels)
         return false;
-    picture.Resize(width, height);
-    picture.Fill(form.BackColor);
+    picture.Resize(width, height, form.BackColor);
     if (drawn)
         ScaleSurface(picture, surface);
     PaintLayer(picture, app::FigureLayer(c), ratio, {picture.Bounds()}, captions);

@@ -40,15 +40,17 @@ function wrapCore(module) {
         keyDown: (keyCode, shift) => module._altitude_key_down(keyCode, shift) !== 0,
         focusFrame: (shown, [red, green, blue]) => module._altitude_focus_frame(shown ? 1 : 0, red, green, blue),
 
-        // Paints what changed; the rectangle painted in device pixels and the
-        // frame's pixels (a view of the module's memory, valid until the next call).
+        // Paints what changed. The frame's pixels (a view of the module's
+        // memory) and the rectangles painted, as left, top, width, height
+        // in device pixels, valid until the next call.
         paint() {
             const at = module._altitude_paint() >> 2;
-            const rect = module.HEAP32.subarray(at, at + 4);
-            const width = module._altitude_frame_width();
-            const height = module._altitude_frame_height();
-            const pixels = new Uint8ClampedArray(module.HEAPU8.buffer, module._altitude_frame(), width * height * 4);
-            return { left: rect[0], top: rect[1], width: rect[2], height: rect[3], frame: { width, height, pixels } };
+            const heap = module.HEAP32;
+            const [pixels, width, height, count] = heap.subarray(at, at + 4);
+            return {
+                frame: { pixels, width, height, buffer: module.HEAPU8.buffer },
+                areas: heap.subarray(at + 4, at + 4 + 4 * count),
+            };
         },
 
         description: () => JSON.parse(text(module._altitude_page_description())),

@@ -18,17 +18,34 @@ function makeFigure(element, canvas, core) {
     const x = (e) => e.clientX - origin.left;
     const y = (e) => e.clientY - origin.top;
 
+    // The frame as an image for the canvas, made again only when the frame
+    // moves or the module's memory grows.
+    let image = null;
+    let imageOf = null;
+    function frameImage(frame) {
+        if (!image || imageOf.pixels !== frame.pixels || imageOf.buffer !== frame.buffer
+            || imageOf.width !== frame.width || imageOf.height !== frame.height) {
+            const bytes = new Uint8ClampedArray(frame.buffer, frame.pixels, frame.width * frame.height * 4);
+            image = new ImageData(bytes, frame.width, frame.height);
+            imageOf = frame;
+        }
+        return image;
+    }
+
+    // Only the rectangles that changed go to the canvas: handing it one
+    // rectangle around them all would have it convert several times the
+    // pixels while A is dragged.
     function paint() {
         scheduled = false;
-        const area = core.paint();
-        const frame = area.frame;
+        const { frame, areas } = core.paint();
         if (canvas.width !== frame.width || canvas.height !== frame.height) {
             canvas.width = frame.width;
             canvas.height = frame.height;
         }
-        if (area.width > 0 && area.height > 0) {
-            const image = new ImageData(frame.pixels, frame.width, frame.height);
-            context.putImageData(image, 0, 0, area.left, area.top, area.width, area.height);
+        if (areas.length > 0) {
+            const pixels = frameImage(frame);
+            for (let i = 0; i < areas.length; i += 4)
+                context.putImageData(pixels, 0, 0, areas[i], areas[i + 1], areas[i + 2], areas[i + 3]);
         }
         for (const listener of painted)
             listener();
@@ -144,7 +161,9 @@ function makeFigure(element, canvas, core) {
             core.start(width, height, window.devicePixelRatio || 1);
             new ResizeObserver(resize).observe(element);
             watchRatio();
-            schedule();
+            // At once, not at the next frame: the first frame the browser
+            // shows has the figure in it.
+            paint();
         },
         handled,
         onPainted: (listener) => painted.push(listener),
