@@ -66,7 +66,7 @@ void Form1Window::CreateButtons()
     const Form1Controls& c = m_form.Controls();
     m_option1Group = new qtcontrols::OptionGroup(c.Shape1, this);
     m_option1Group->setObjectName(QStringLiteral("Option1"));
-    m_option1Group->setAccessibleName(QStringLiteral("ドラッグの動作"));
+    m_option1Group->setAccessibleName(QString::fromUtf8(OptionGroupName));
     m_command1 = qtcontrols::MakeCommandButton(c.Command1, this);
     m_command1->setObjectName(QStringLiteral("Command1"));
     for (int i = 0; i < 2; ++i) {

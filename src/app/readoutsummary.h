@@ -9,6 +9,9 @@ namespace app {
 // The figure as a screen reader names it.
 inline constexpr const char* FigureName = "直角三角形ABCと垂線AD";
 
+// The group of the two option buttons, which choose what a drag does.
+inline constexpr const char* OptionGroupName = "ドラッグの動作";
+
 // In Japanese, what a pupil looking at the window can read of the lengths
 // right now: each read-out that is shown and lies at least partly inside the
 // client area, with its caption's own number, "BC ５cm、AB 4cm、AC 3cm";

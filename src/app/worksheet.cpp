@@ -1,8 +1,8 @@
 #include "worksheet.h"
+#include "worksheetsvg.h"
 
 #include "controls/qt/layerpainter.h"
 #include "controls/qt/qtconvert.h"
-#include "controls/svgwriter.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -80,13 +80,7 @@ std::string WorksheetSvg(const WorksheetSource& source)
     const controls::Form& form = source.Controls.Form1;
     const std::string surface = HasDrawing(source.Surface, form.BackColor)
         ? DataUri(*source.Surface).toStdString() : std::string();
-    const controls::Layer layer = FigureLayer(source.Controls);
-    return controls::WriteSvg(controls::SvgPicture{.Items = layer,
-                                                   .Width = form.ScaleWidth,
-                                                   .Height = form.ScaleHeight,
-                                                   .Background = form.BackColor,
-                                                   .Metrics = source.Metrics,
-                                                   .Surface = surface});
+    return app::WorksheetSvg(source.Controls, source.Metrics, surface);
 }
 
 QImage WorksheetPicture(const WorksheetSource& source, qreal devicePixelRatio)

@@ -1,21 +1,38 @@
 #include "svgtext.h"
 
-#include <locale>
-#include <sstream>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include <locale.h> // newlocale and uselocale, which POSIX adds to <clocale>
 
 namespace controls {
 
 namespace {
 
-// Reads a number back in the classic locale, as a reader of the file would.
-bool ReadsBackAs(const std::string& text, float value)
-{
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    float read = 0;
-    in >> read;
-    return !in.fail() && read == value;
-}
+// Numbers are written and read back in the C locale, whatever the
+// program's own: a toolkit takes the user's at start-up, and its decimal
+// mark may be a comma. Only this thread's locale changes, and only for as
+// long as this lives. (The C library's conversions, not a stream's: a
+// stream would bring the whole of the standard library's locales into the
+// page's WebAssembly, more than doubling it.)
+class ClassicNumbers {
+public:
+    ClassicNumbers() : m_previous(uselocale(Classic())) {}
+    ~ClassicNumbers() { uselocale(m_previous); }
+    ClassicNumbers(const ClassicNumbers&) = delete;
+    ClassicNumbers& operator=(const ClassicNumbers&) = delete;
+
+private:
+    // The C locale is the C library's own object; it is never freed.
+    static locale_t Classic()
+    {
+        static const locale_t classic = newlocale(LC_ALL_MASK, "C", locale_t(0));
+        return classic;
+    }
+
+    locale_t m_previous;
+};
 
 } // namespace
 
@@ -28,23 +45,17 @@ void AppendNumber(std::string& out, float value)
         out += '0'; // also for -0
         return;
     }
-    std::ostringstream text;
-    text.imbue(std::locale::classic());
+    const ClassicNumbers classic;
+    char text[64]; // the longest float in fixed notation with nine decimals has 50 characters
     for (int decimals = 0; decimals <= 9; ++decimals) {
-        text.str({});
-        text << std::fixed;
-        text.precision(decimals);
-        text << value;
-        if (ReadsBackAs(text.str(), value)) {
-            out += text.str();
+        std::snprintf(text, sizeof text, "%.*f", decimals, double(value));
+        if (std::strtof(text, nullptr) == value) {
+            out += text;
             return;
         }
     }
-    text.str({});
-    text << std::defaultfloat;
-    text.precision(9);
-    text << value;
-    out += text.str();
+    std::snprintf(text, sizeof text, "%.9g", double(value));
+    out += text;
 }
 
 void AppendColor(std::string& out, Color color)

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Puts the page together as one self-contained HTML file: the style, the
-scripts, the WebAssembly and the font inline (with the font's metrics from
-FONT.json beside the font), the font's licence in a comment.
+scripts, the WebAssembly (deflated: it shrinks to less than half, and the
+browser inflates it natively) and the font inline (with the font's metrics
+from FONT.json beside the font), the font's licence in a comment.
 
 bundle.py --template page.html --style page.css --core core.js --wasm core.wasm
           --font font.woff2 --licence LICENCE.txt --out altitude.html SCRIPT.js...
@@ -9,6 +10,7 @@ bundle.py --template page.html --style page.css --core core.js --wasm core.wasm
 import argparse
 import base64
 import pathlib
+import zlib
 
 
 def read(path):
@@ -22,7 +24,7 @@ def main():
     parser.add_argument('scripts', nargs='+')
     args = parser.parse_args()
 
-    wasm = base64.b64encode(pathlib.Path(args.wasm).read_bytes()).decode('ascii')
+    wasm = base64.b64encode(zlib.compress(pathlib.Path(args.wasm).read_bytes(), 9)).decode('ascii')
     font = base64.b64encode(pathlib.Path(args.font).read_bytes()).decode('ascii')
     metrics = read(str(pathlib.Path(args.font).with_suffix('.json')))
     script = '\n'.join(

@@ -4,26 +4,41 @@
 #include "browsertext.h"
 #include "pagedescription.h"
 #include "webwindow.h"
+#include "worksheetpicture.h"
 
 #include "app/controldump.h"
 #include "app/readoutsummary.h"
+#include "app/worksheetsvg.h"
 
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
 web::BrowserText text;
 std::unique_ptr<web::WebWindow> window;
 std::string reply;   // the last text handed to the page
-int painted[4] = {}; // the last rectangle painted: left, top, width, height
+std::string input;   // a text from the page, written in place by the page
+std::vector<int> painted; // the rectangles last painted: their count, then each's left, top, width, height
+web::PixelBuffer worksheet; // a worksheet's picture, until the page has taken it
+int image[3] = {};   // a picture for the page: its pixels' address, width, height
 
 const char* Reply(std::string value)
 {
     reply = std::move(value);
     return reply.c_str();
+}
+
+const int* Image(const web::PixelBuffer& pixels)
+{
+    image[0] = pixels.Width() > 0 ? int(reinterpret_cast<std::uintptr_t>(pixels.Data())) : 0;
+    image[1] = pixels.Width();
+    image[2] = pixels.Height();
+    return image;
 }
 
 } // namespace
@@ -58,6 +73,28 @@ EMSCRIPTEN_KEEPALIVE void altitude_pointer_up(int button, int shift, float x, fl
     window->PointerUp(button, shift, x, y, buttons);
 }
 
+EMSCRIPTEN_KEEPALIVE void altitude_end_drag()
+{
+    window->EndDrag();
+}
+
+EMSCRIPTEN_KEEPALIVE int altitude_dragging()
+{
+    return window->Form().State().Dragging == 1 ? 1 : 0;
+}
+
+// A key on the focused figure; 1 when it was the figure's.
+EMSCRIPTEN_KEEPALIVE int altitude_key_down(int keyCode, int shift)
+{
+    return window->FigureKeyDown(keyCode, shift) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void altitude_focus_frame(int shown, int red, int green, int blue)
+{
+    const auto channel = [](int value) { return std::uint32_t(value) & 0xFF; };
+    window->ShowFocusFrame(shown != 0, controls::Color{channel(red) | channel(green) << 8 | channel(blue) << 16});
+}
+
 EMSCRIPTEN_KEEPALIVE void altitude_check_click(int number, int ticked)
 {
     window->CheckClick(number, ticked != 0);
@@ -73,31 +110,60 @@ EMSCRIPTEN_KEEPALIVE void altitude_command_click()
     window->CommandClick();
 }
 
-// Paints what changed; the rectangle painted (device pixels, empty when
-// nothing changed) is at the address returned, as left, top, width, height.
+// Paints what changed. At the address returned: the frame's pixels'
+// address, width and height in device pixels, how many rectangles were
+// painted, then each as left, top, width, height in device pixels.
 EMSCRIPTEN_KEEPALIVE const int* altitude_paint()
 {
-    const web::PixelRect area = window->Paint();
-    painted[0] = area.left;
-    painted[1] = area.top;
-    painted[2] = area.IsEmpty() ? 0 : area.Width();
-    painted[3] = area.IsEmpty() ? 0 : area.Height();
-    return painted;
+    (void)window->Paint();
+    const web::PixelBuffer& frame = window->Frame();
+    painted.assign({int(reinterpret_cast<std::uintptr_t>(frame.Data())), frame.Width(), frame.Height(),
+                    int(window->Painted().size())});
+    for (const web::PixelRect& area : window->Painted())
+        painted.insert(painted.end(), {area.left, area.top, area.Width(), area.Height()});
+    return painted.data();
 }
 
-EMSCRIPTEN_KEEPALIVE const unsigned char* altitude_frame()
+// Room for a text of `length` bytes from the page, which writes it there
+// before the call that reads it.
+EMSCRIPTEN_KEEPALIVE char* altitude_input(int length)
 {
-    return window->Frame().Data();
+    input.assign(std::size_t(length > 0 ? length : 0), '\0');
+    return input.data();
 }
 
-EMSCRIPTEN_KEEPALIVE int altitude_frame_width()
+// The drawing surface, when anything is drawn on it: its pixels' address
+// (0 when it is blank), width and height in device pixels.
+EMSCRIPTEN_KEEPALIVE const int* altitude_surface()
 {
-    return window->Frame().Width();
+    static const web::PixelBuffer none;
+    return Image(window->Surface().HasDrawing() ? window->Surface().Image() : none);
 }
 
-EMSCRIPTEN_KEEPALIVE int altitude_frame_height()
+// The figure as an SVG drawing, with the picture of the surface whose data:
+// URI the page wrote with altitude_input (none when it wrote nothing).
+EMSCRIPTEN_KEEPALIVE const char* altitude_worksheet_svg()
 {
-    return window->Frame().Height();
+    std::string svg = app::WorksheetSvg(window->Form().Controls(), window->Text(), input);
+    input = std::string();
+    return Reply(std::move(svg));
+}
+
+// The figure as a picture at twice the device pixels: its pixels' address
+// (0 when a picture that large cannot be had), width and height, kept until
+// altitude_worksheet_done.
+EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_picture()
+{
+    const web::WebSurface& surface = window->Surface();
+    if (!web::PaintWorksheet(worksheet, window->Form().Controls(), surface.Image(), surface.HasDrawing(),
+                             2 * window->Ratio(), window->Captions()))
+        worksheet = web::PixelBuffer();
+    return Image(worksheet);
+}
+
+EMSCRIPTEN_KEEPALIVE void altitude_worksheet_done()
+{
+    worksheet = web::PixelBuffer();
 }
 
 // Texts for the page, in UTF-8, valid until the next of these calls.
@@ -109,6 +175,19 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_page_description()
 EMSCRIPTEN_KEEPALIVE const char* altitude_lengths()
 {
     return Reply(app::ReadoutSummary(window->Form().Controls()));
+}
+
+// The same, but only when it differs from what the last call returned;
+// null when it does not. The page asks after every event and decodes a text
+// only when there is a new one to tell.
+EMSCRIPTEN_KEEPALIVE const char* altitude_changed_lengths()
+{
+    static std::string told;
+    std::string now = app::ReadoutSummary(window->Form().Controls());
+    if (now == told)
+        return nullptr;
+    told = std::move(now);
+    return told.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* altitude_dump()

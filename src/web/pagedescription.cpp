@@ -85,6 +85,19 @@ std::string PageDescription(const app::Form1Controls& c)
     AppendString(out, c.Form1.Caption);
     out += ",\"figureName\":";
     AppendString(out, app::FigureName);
+    // The option buttons' group covers the teal panel behind them, as the
+    // desktop's does for assistive technology.
+    out += ",\"optionGroup\":{\"name\":";
+    AppendString(out, app::OptionGroupName);
+    out += ",\"left\":";
+    AppendNumber(out, c.Shape1.Left);
+    out += ",\"top\":";
+    AppendNumber(out, c.Shape1.Top);
+    out += ",\"width\":";
+    AppendNumber(out, c.Shape1.Width);
+    out += ",\"height\":";
+    AppendNumber(out, c.Shape1.Height);
+    out += '}';
     out += ",\"backColor\":";
     AppendColor(out, c.Form1.BackColor);
     out += ",\"buttons\":[";

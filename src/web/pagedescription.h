@@ -7,9 +7,11 @@
 namespace web {
 
 // What the page needs to build itself around the figure, as JSON: the
-// window's caption, and each button control with its kind, name, caption,
-// place, colours, font size in pixels, tab index and value, back to front.
-// The page makes real HTML form controls of them.
+// window's caption; the names assistive technology gives the figure and the
+// option buttons' group, with the place of the teal panel the group covers;
+// and each button control with its kind, name, caption, place, colours,
+// font size in pixels, tab index and value, back to front. The page makes
+// real HTML form controls of them.
 [[nodiscard]] std::string PageDescription(const app::Form1Controls& c);
 
 } // namespace web

@@ -34,11 +34,15 @@ double Tame(double value)
 
 } // namespace
 
-void PixelBuffer::Resize(int width, int height)
+void PixelBuffer::Resize(int width, int height, controls::Color color)
 {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
-    m_pixels.assign(std::size_t(m_width) * std::size_t(m_height), 0xFFFFFFFFu);
+    // Sized first, then filled: assigning n copies of a value runs
+    // several times slower in a browser's first-tier WebAssembly, and at
+    // start-up that is the code that runs.
+    m_pixels.resize(std::size_t(m_width) * std::size_t(m_height));
+    Fill(color);
 }
 
 const std::uint8_t* PixelBuffer::Data() const

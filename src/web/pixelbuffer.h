@@ -16,7 +16,8 @@ namespace web {
 // image and to the rectangle it is given, so no coordinate can write outside.
 class PixelBuffer {
 public:
-    void Resize(int width, int height);
+    // Every pixel of the new size is `color`, white unless given.
+    void Resize(int width, int height, controls::Color color = controls::Color{0xFFFFFF});
 
     [[nodiscard]] int Width() const { return m_width; }
     [[nodiscard]] int Height() const { return m_height; }

@@ -10,7 +10,9 @@ namespace web {
 
 // The window's drawing surface as the page keeps it: an image in device
 // pixels beneath the figure. Strokes stay in it until Cls. What changes is
-// marked in `damage` for the next frame.
+// marked in `damage` for the next frame. A surface with nothing drawn on it
+// keeps no pixels at all, which spares start-up and every Cls the writing
+// of a whole image of blank.
 class WebSurface final : public controls::Surface {
 public:
     explicit WebSurface(DamageTiles& damage) : m_damage(damage) {}
@@ -26,15 +28,25 @@ public:
     void Line(float x1, float y1, float x2, float y2) override;
     void Refresh() override;
 
+    // Copies `area` (device pixels) of the surface into `frame`, an image of
+    // the same size.
+    void PaintInto(PixelBuffer& frame, const PixelRect& area) const;
+
+    // Whether anything shows on it: a worksheet leaves a blank surface out.
+    [[nodiscard]] bool HasDrawing() const;
+    // Its pixels, while it has a drawing.
     [[nodiscard]] const PixelBuffer& Image() const { return m_image; }
 
 private:
     void DamageAll();
 
     DamageTiles& m_damage;
-    PixelBuffer m_image;
+    PixelBuffer m_image; // out of date while m_blank
+    bool m_blank = true; // nothing drawn since the last Cls or new size
     int m_width = 0;
     int m_height = 0;
+    int m_deviceWidth = 0;
+    int m_deviceHeight = 0;
     double m_ratio = 1;
     controls::Color m_back{0xFFFFFF};
     controls::Color m_fore;

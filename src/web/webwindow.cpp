@@ -8,7 +8,7 @@
 
 namespace web {
 
-WebWindow::WebWindow(const TextEngine& text) : m_form(m_surface, &text), m_captions(text)
+WebWindow::WebWindow(const TextEngine& text) : m_text(text), m_form(m_surface, &text), m_captions(text)
 {
     const controls::Form& form = m_form.Controls().Form1;
     m_surface.SetPens(form.BackColor, form.ForeColor, form.DrawWidth);
@@ -30,6 +30,9 @@ void WebWindow::Resize(int width, int height, double ratio)
     if (!(ratio > 0 && ratio <= 16))
         ratio = 1;
     const bool sizeChanged = width != m_width || height != m_height || m_frame.Width() == 0;
+    // The page's first look at its size after start-up is no change at all.
+    if (!sizeChanged && ratio == m_ratio)
+        return;
     if (ratio != m_ratio)
         m_captions.Clear();
     m_ratio = ratio;
@@ -89,6 +92,40 @@ void WebWindow::PointerUp(int button, int shift, float x, float y, int buttons)
     m_form.Form_MouseUp(button, shift, std::isfinite(x) ? x : 0, std::isfinite(y) ? y : 0);
 }
 
+void WebWindow::EndDrag()
+{
+    m_pressOnLabel = false;
+    m_form.Form_MouseUp(0, 0, 0, 0);
+}
+
+bool WebWindow::FigureKeyDown(int keyCode, int shift)
+{
+    return m_form.Figure_KeyDown(keyCode, shift);
+}
+
+std::array<PixelRect, 4> WebWindow::FocusBands() const
+{
+    const int w = FocusFrameWidth;
+    return {PixelRect{0, 0, m_width, w}, PixelRect{0, m_height - w, m_width, m_height},
+            PixelRect{0, w, w, m_height - w}, PixelRect{m_width - w, w, m_width, m_height - w}};
+}
+
+void WebWindow::ShowFocusFrame(bool shown, controls::Color colour)
+{
+    if (shown == m_focusFrame && colour == m_focusColour)
+        return;
+    m_focusFrame = shown;
+    m_focusColour = colour;
+    for (const PixelRect& band : FocusBands())
+        m_damage.Add(band);
+}
+
+void WebWindow::PaintFocusFrame(const PixelRect& area)
+{
+    for (const PixelRect& band : FocusBands())
+        m_frame.FillRect(ToDevice(band, m_ratio).Intersected(area), m_focusColour);
+}
+
 void WebWindow::CheckClick(int number, bool ticked)
 {
     app::Form1Controls& c = m_form.Controls();
@@ -130,8 +167,23 @@ void WebWindow::CommandClick()
     m_form.Command1_Click();
 }
 
-// Each run of tiles is painted from the surface up, clipped to the run; the
-// frame keeps what lies outside them from the frames before.
+// A run that continues one of the row above, over the same columns, joins
+// it: an upright line, and the whole window, hand the page a few tall
+// rectangles to show instead of a short one per row of tiles.
+void WebWindow::AddArea(const PixelRect& area)
+{
+    for (PixelRect& above : m_areas) {
+        if (above.bottom == area.top && above.left == area.left && above.right == area.right) {
+            above.bottom = area.bottom;
+            return;
+        }
+    }
+    m_areas.push_back(area);
+}
+
+// Each run of tiles is painted from the surface up, the focus band over the
+// surface and beneath the controls, clipped to the run; the frame keeps what
+// lies outside them from the frames before.
 PixelRect WebWindow::Paint()
 {
     m_layer.Collect(m_damage);
@@ -141,8 +193,10 @@ PixelRect WebWindow::Paint()
         const PixelRect area = ToDevice(run, m_ratio).Intersected(m_frame.Bounds());
         if (area.IsEmpty())
             continue;
-        m_frame.CopyFrom(m_surface.Image(), area);
-        m_areas.push_back(area);
+        m_surface.PaintInto(m_frame, area);
+        if (m_focusFrame)
+            PaintFocusFrame(area);
+        AddArea(area);
         painted = painted.United(area);
     }
     PaintLayer(m_frame, m_layer.Layer(), m_ratio, m_areas, m_captions);

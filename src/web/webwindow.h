@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 
+#include <array>
 #include <vector>
 
 namespace web {
@@ -45,6 +46,21 @@ public:
     void PointerMove(int buttons, int shift, float x, float y);
     void PointerUp(int button, int shift, float x, float y, int buttons);
 
+    // Ends a drag, as a dialog that takes the pointer does.
+    void EndDrag();
+
+    // A key pressed while the figure has the keyboard focus, in the codes of
+    // app/keycodes.h, handed to Form1's key handler. True when the key is the
+    // figure's, so that the page gives it to nothing else.
+    [[nodiscard]] bool FigureKeyDown(int keyCode, int shift);
+
+    // Shows or hides the band along the client area's edges that says the
+    // figure has the keyboard focus. It is painted over the drawing surface
+    // and beneath every line and label, so it moves and recolours nothing
+    // of the figure.
+    void ShowFocusFrame(bool shown, controls::Color colour);
+    [[nodiscard]] bool FocusFrameShown() const { return m_focusFrame; }
+
     // The buttons, after a click has set their value: Check1 to Check4 by
     // number, Option1 by index, Command1.
     void CheckClick(int number, bool ticked);
@@ -54,12 +70,27 @@ public:
     // Paints what changed since the last call into Frame() and returns the
     // rectangle painted, in device pixels; empty when nothing changed.
     [[nodiscard]] PixelRect Paint();
+    // The rectangles the last Paint painted, apart from one another, in
+    // device pixels: what the page has to show again, and no more.
+    [[nodiscard]] const std::vector<PixelRect>& Painted() const { return m_areas; }
     [[nodiscard]] const PixelBuffer& Frame() const { return m_frame; }
     [[nodiscard]] double Ratio() const { return m_ratio; }
+    [[nodiscard]] const WebSurface& Surface() const { return m_surface; }
+    [[nodiscard]] CaptionCache& Captions() { return m_captions; }
+    [[nodiscard]] const TextEngine& Text() const { return m_text; }
+
+    // Wide enough to see from the back of a classroom, narrow enough to leave
+    // the grid's edge cells readable; the desktop's width.
+    static constexpr int FocusFrameWidth = 3;
 
 private:
     [[nodiscard]] bool LabelAt(float x, float y) const;
+    // The focus band's four sides, in pixels of the client area.
+    [[nodiscard]] std::array<PixelRect, 4> FocusBands() const;
+    void PaintFocusFrame(const PixelRect& area);
+    void AddArea(const PixelRect& area);
 
+    const TextEngine& m_text;
     DamageTiles m_damage;
     WebSurface m_surface{m_damage};
     app::Form1 m_form;
@@ -71,6 +102,8 @@ private:
     int m_width = 0;
     int m_height = 0;
     bool m_pressOnLabel = false;
+    bool m_focusFrame = false;
+    controls::Color m_focusColour;
 };
 
 } // namespace web

@@ -136,3 +136,24 @@ export const Colors = {
     red: [255, 0, 0],
     darkBlue: [0, 0, 192],
 };
+
+// Polls `fn` (in Node) until it returns something other than undefined, for
+// up to 20 s, and returns that.
+export async function poll(what, fn) {
+    const deadline = Date.now() + 20000;
+    for (;;) {
+        const value = await fn();
+        if (value !== undefined)
+            return value;
+        if (Date.now() > deadline)
+            throw new Error(`waited 20 s for ${what}`);
+        await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+}
+
+// A key pressed with a modifier held, as a person does.
+export async function pressWith(page, modifier, key) {
+    await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    await page.keyboard.up(modifier);
+}

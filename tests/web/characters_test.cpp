@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -19,6 +20,14 @@ std::string PageCharacters()
             characters += line;
     }
     return characters;
+}
+
+std::string ReadFile(const char* path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
 }
 
 // The UTF-8 sequences of `text` that `characters` lacks.
@@ -57,4 +66,24 @@ TEST(PageFont, coversEveryCaptionTheWindowCanShow)
     EXPECT_EQ(Missing(c.Label2.Caption(), characters), "");
     // What a read-out can show: a blank or a zero, digits, a full stop, "cm".
     EXPECT_EQ(Missing(" 0123456789.cm", characters), "");
+}
+
+// The page's own texts (the save dialog's title, buttons and message) are
+// set in the same Gothic: a character the font lacks would come from
+// whatever face the machine has.
+TEST(PageFont, coversThePagesOwnTexts)
+{
+    std::string page = ReadFile(ALTITUDE_PAGE_TEMPLATE);
+    ASSERT_NE(page.find("<dialog"), std::string::npos);
+    // Neither the licence in its comment nor the places the bundle fills
+    // with the style and the scripts are text of the page.
+    page = std::regex_replace(page, std::regex("<!--[\\s\\S]*?-->"), "");
+    page = std::regex_replace(page, std::regex("@[A-Z_]+@"), "");
+    std::string texts;
+    const std::regex text(">([^<]*)<|data-[a-z-]+=\"([^\"]*)\"");
+    for (auto match = std::sregex_iterator(page.begin(), page.end(), text); match != std::sregex_iterator(); ++match)
+        texts += (*match)[1].str() + (*match)[2].str();
+    std::erase_if(texts, [](char c) { return c == ' ' || c == '\n'; });
+    EXPECT_NE(texts.find("図を保存"), std::string::npos);
+    EXPECT_EQ(Missing(texts, PageCharacters()), "");
 }

@@ -1,6 +1,8 @@
 #include "web/layerraster.h"
 #include "web/webwindow.h"
 
+#include "app/keycodes.h"
+
 #include "fakes.h"
 #include "support/finitecontrols.h"
 
@@ -182,4 +184,53 @@ TEST(WebWindow, survivesAnyClientAreaAndAnyPointer)
     w.window.Resize(900, 541, NAN);
     (void)w.window.Paint();
     EXPECT_EQ(w.window.Ratio(), 1.0);
+}
+
+TEST(WebWindow, takesTheFiguresKeysAndLeavesTheRest)
+{
+    Window w;
+    EXPECT_TRUE(w.window.FigureKeyDown(app::vbKeyLeft, 0));
+    EXPECT_TRUE(w.window.FigureKeyDown(app::vbKeyPageDown, app::vbShiftMask));
+    EXPECT_EQ(w.Angle(), 65);
+    EXPECT_FALSE(w.window.FigureKeyDown(app::vbKeyLeft, app::vbCtrlMask));
+    EXPECT_FALSE(w.window.FigureKeyDown(13, 0)); // Return is the buttons'
+    EXPECT_EQ(w.Angle(), 65);
+    // The step is painted at the next frame, as a mouse move's is.
+    EXPECT_FALSE(w.window.Paint().IsEmpty());
+}
+
+// A dialog that takes the pointer ends the drag; the next move does nothing.
+TEST(WebWindow, endsADragWhenToldTo)
+{
+    Window w;
+    w.window.PointerDown(1, 0, 450, 300, 1);
+    w.window.PointerMove(1, 0, 440, 300);
+    w.window.EndDrag();
+    w.window.PointerMove(1, 0, 430, 300);
+    EXPECT_EQ(w.Angle(), 75);
+    EXPECT_EQ(w.window.Form().State().Dragging, 0);
+}
+
+// Along the edges, over the memo and beneath every line and label, and
+// only while it is shown.
+TEST(WebWindow, paintsTheFocusBandBeneathTheFigureOnlyWhileShown)
+{
+    Window w(900, 541, 2);
+    const controls::Color highlight{0x00FF00};
+    const controls::Color grey{0xC0C0C0};
+    w.window.OptionClick(1);
+    w.Drag(0, 200, 3, 1); // a memo stroke across the left edge
+    w.window.ShowFocusFrame(true, highlight);
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(0, 420, highlight));
+    EXPECT_TRUE(w.Is(5, 600, highlight));   // the third pixel, at two device pixels each
+    EXPECT_TRUE(w.Is(6, 600, White));
+    EXPECT_TRUE(w.Is(910, 1081, highlight)); // the bottom edge
+    EXPECT_TRUE(w.Is(1799, 600, highlight));
+    EXPECT_TRUE(w.Is(4, 400, highlight));   // over the memo stroke
+    EXPECT_TRUE(w.Is(791, 2, grey));        // beneath the grid line at x = 395.9
+    w.window.ShowFocusFrame(false, highlight);
+    (void)w.window.Paint();
+    EXPECT_TRUE(w.Is(0, 420, White));
+    EXPECT_TRUE(w.Is(4, 400, DarkBlue));
 }

@@ -5,9 +5,21 @@
 function makeControls(layer, description, core, figure) {
     const elements = {};
 
-    function place(element, button) {
-        element.style.left = `${button.left}px`;
-        element.style.top = `${button.top}px`;
+    // The option buttons' group, named for assistive technology, covers the
+    // teal panel behind them as on the desktop. It takes no press itself: a
+    // press on the panel beside the buttons goes to the figure and drags.
+    const panel = description.optionGroup;
+    const group = document.createElement('div');
+    group.className = 'group';
+    group.setAttribute('role', 'radiogroup');
+    group.setAttribute('aria-label', panel.name);
+    for (const side of ['left', 'top', 'width', 'height'])
+        group.style[side] = `${panel[side]}px`;
+
+    // In pixels of the client area, or of `origin`'s corner for a button in the group.
+    function place(element, button, origin = { left: 0, top: 0 }) {
+        element.style.left = `${button.left - origin.left}px`;
+        element.style.top = `${button.top - origin.top}px`;
         element.style.width = `${button.width}px`;
         element.style.height = `${button.height}px`;
         element.style.fontSize = `${button.fontPixels}px`;
@@ -27,7 +39,6 @@ function makeControls(layer, description, core, figure) {
         const caption = document.createElement('span');
         caption.textContent = button.caption;
         label.append(input, caption);
-        place(label, button);
         return { outer: label, input };
     }
 
@@ -41,30 +52,38 @@ function makeControls(layer, description, core, figure) {
             place(element, button);
             element.addEventListener('click', () => {
                 core.commandClick();
-                figure.schedule();
+                figure.handled();
             });
             made = { outer: element, input: element };
         } else if (button.kind === 'option') {
             made = boxWithCaption('radio', button, 'Option1');
+            place(made.outer, button, panel);
             const index = Number(button.name.slice(-1));
             // A click on the selected one too: either mode clears the memo.
             made.input.addEventListener('click', () => {
                 core.optionClick(index);
-                figure.schedule();
+                figure.handled();
             });
         } else {
             made = boxWithCaption('checkbox', button);
+            place(made.outer, button);
             const number = Number(button.name.slice(-1));
             const input = made.input;
             input.addEventListener('click', () => {
                 core.checkClick(number, input.checked);
-                figure.schedule();
+                figure.handled();
             });
         }
         made.outer.dataset.name = button.name;
         made.input.id = button.name;
         elements[button.name] = { ...made, button };
-        layer.append(made.outer);
+        if (button.kind === 'option') {
+            group.append(made.outer);
+            if (!group.isConnected)
+                layer.append(group);
+        } else {
+            layer.append(made.outer);
+        }
     }
     return elements;
 }

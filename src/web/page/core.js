@@ -10,6 +10,22 @@ function wrapCore(module) {
         return decoder.decode(heap.subarray(pointer, end));
     }
 
+    // A text for the C++ side, written into the room it makes for it.
+    function input(value) {
+        const bytes = new TextEncoder().encode(value);
+        const at = module._altitude_input(bytes.length);
+        module.HEAPU8.set(bytes, at);
+    }
+
+    // A picture the C++ side painted: a view of its pixels in the module's
+    // memory, valid until the next call; null when there is none.
+    function image(at) {
+        const [pixels, width, height] = module.HEAP32.subarray(at >> 2, (at >> 2) + 3);
+        if (pixels === 0)
+            return null;
+        return { width, height, pixels: new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4) };
+    }
+
     return {
         start: (width, height, ratio) => module._altitude_start(width, height, ratio),
         resize: (width, height, ratio) => module._altitude_resize(width, height, ratio),
@@ -19,21 +35,43 @@ function wrapCore(module) {
         checkClick: (number, ticked) => module._altitude_check_click(number, ticked ? 1 : 0),
         optionClick: (index) => module._altitude_option_click(index),
         commandClick: () => module._altitude_command_click(),
+        endDrag: () => module._altitude_end_drag(),
+        dragging: () => module._altitude_dragging() !== 0,
+        keyDown: (keyCode, shift) => module._altitude_key_down(keyCode, shift) !== 0,
+        focusFrame: (shown, [red, green, blue]) => module._altitude_focus_frame(shown ? 1 : 0, red, green, blue),
 
-        // Paints what changed; the rectangle painted in device pixels and the
-        // frame's pixels (a view of the module's memory, valid until the next call).
+        // Paints what changed. The frame's pixels (a view of the module's
+        // memory) and the rectangles painted, as left, top, width, height
+        // in device pixels, valid until the next call.
         paint() {
             const at = module._altitude_paint() >> 2;
-            const rect = module.HEAP32.subarray(at, at + 4);
-            const width = module._altitude_frame_width();
-            const height = module._altitude_frame_height();
-            const pixels = new Uint8ClampedArray(module.HEAPU8.buffer, module._altitude_frame(), width * height * 4);
-            return { left: rect[0], top: rect[1], width: rect[2], height: rect[3], frame: { width, height, pixels } };
+            const heap = module.HEAP32;
+            const [pixels, width, height, count] = heap.subarray(at, at + 4);
+            return {
+                frame: { pixels, width, height, buffer: module.HEAPU8.buffer },
+                areas: heap.subarray(at + 4, at + 4 + 4 * count),
+            };
         },
 
         description: () => JSON.parse(text(module._altitude_page_description())),
         lengths: () => text(module._altitude_lengths()),
+        changedLengths() {
+            const at = module._altitude_changed_lengths();
+            return at === 0 ? null : text(at);
+        },
         dump: () => text(module._altitude_dump()),
+
+        // Worksheets: the surface's pixels when anything is drawn on it, the
+        // figure as SVG with the surface's picture as a data: URI (or none),
+        // and the figure as a picture at twice the device pixels, held by
+        // the C++ side until worksheetDone.
+        surface: () => image(module._altitude_surface()),
+        worksheetSvg(surfaceUri) {
+            input(surfaceUri);
+            return text(module._altitude_worksheet_svg());
+        },
+        worksheetPicture: () => image(module._altitude_worksheet_picture()),
+        worksheetDone: () => module._altitude_worksheet_done(),
         memoryBytes: () => module.HEAPU8.buffer.byteLength,
     };
 }

@@ -1,30 +1,51 @@
 // The window's client area: one canvas showing the frame the C++ window
-// paints, the pointer turned into its mouse handlers, painting paced to the
-// browser's frames, and the size and pixel ratio kept up to date.
+// paints, the pointer and the figure's keys turned into its handlers,
+// painting paced to the browser's frames, the keyboard focus shown, and the
+// size and pixel ratio kept up to date.
 function makeFigure(element, canvas, core) {
     const context = canvas.getContext('2d');
     let origin = element.getBoundingClientRect();
     let scheduled = false;
+    let keyRepeating = false;
     const painted = [];
+    const handledListeners = [];
 
-    // The buttons and shift keys as the handlers number them.
+    // The buttons and shift keys as the handlers number them; a Mac's
+    // Command key counts as Ctrl.
     const ButtonCodes = [1, 4, 2]; // main, middle, second
     const buttonCode = (button) => ButtonCodes[button] || 0;
-    const shiftCode = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
+    const shiftCode = (e) => (e.shiftKey ? 1 : 0) | (e.ctrlKey || e.metaKey ? 2 : 0) | (e.altKey ? 4 : 0);
     const x = (e) => e.clientX - origin.left;
     const y = (e) => e.clientY - origin.top;
 
+    // The frame as an image for the canvas, made again only when the frame
+    // moves or the module's memory grows.
+    let image = null;
+    let imageOf = null;
+    function frameImage(frame) {
+        if (!image || imageOf.pixels !== frame.pixels || imageOf.buffer !== frame.buffer
+            || imageOf.width !== frame.width || imageOf.height !== frame.height) {
+            const bytes = new Uint8ClampedArray(frame.buffer, frame.pixels, frame.width * frame.height * 4);
+            image = new ImageData(bytes, frame.width, frame.height);
+            imageOf = frame;
+        }
+        return image;
+    }
+
+    // Only the rectangles that changed go to the canvas: handing it one
+    // rectangle around them all would have it convert several times the
+    // pixels while A is dragged.
     function paint() {
         scheduled = false;
-        const area = core.paint();
-        const frame = area.frame;
+        const { frame, areas } = core.paint();
         if (canvas.width !== frame.width || canvas.height !== frame.height) {
             canvas.width = frame.width;
             canvas.height = frame.height;
         }
-        if (area.width > 0 && area.height > 0) {
-            const image = new ImageData(frame.pixels, frame.width, frame.height);
-            context.putImageData(image, 0, 0, area.left, area.top, area.width, area.height);
+        if (areas.length > 0) {
+            const pixels = frameImage(frame);
+            for (let i = 0; i < areas.length; i += 4)
+                context.putImageData(pixels, 0, 0, areas[i], areas[i + 1], areas[i + 2], areas[i + 3]);
         }
         for (const listener of painted)
             listener();
@@ -37,13 +58,25 @@ function makeFigure(element, canvas, core) {
         }
     }
 
-    // Wraps a handler of pointer events: the figure is painted at the next frame.
+    // After every event a handler took: the figure is painted at the next
+    // frame, and whoever listens hears of it.
+    function handled() {
+        schedule();
+        for (const listener of handledListeners)
+            listener();
+    }
+
+    // Wraps a handler of pointer events.
     const handle = (handler) => (e) => {
         if (!e.isPrimary)
             return; // a second finger is not a second mouse
         handler(e);
-        schedule();
+        handled();
     };
+
+    // A press drags and leaves the keyboard focus where it was, as on the
+    // desktop: the figure takes the focus from Tab alone.
+    element.addEventListener('mousedown', (e) => e.preventDefault());
 
     element.addEventListener('pointerdown', handle((e) => {
         origin = element.getBoundingClientRect();
@@ -81,6 +114,25 @@ function makeFigure(element, canvas, core) {
     // No menu on the second button: it drags like the first, as on the desktop.
     element.addEventListener('contextmenu', (e) => e.preventDefault());
 
+    // The band along the edges that says the figure has the keyboard focus,
+    // in the platform's highlight colour (the CSS system colour Highlight,
+    // which the style gives the figure element as its own colour).
+    let focusBand = false;
+    function showFocusBand(shown) {
+        const colour = getComputedStyle(element).color.match(/[\d.]+/g).slice(0, 3).map(Number);
+        core.focusFrame(shown, colour);
+        focusBand = shown;
+        schedule();
+    }
+    // A key held while the focus leaves sends no key up here.
+    const focusMoved = (shown) => () => {
+        showFocusBand(shown);
+        keyRepeating = false;
+        handled();
+    };
+    element.addEventListener('focus', focusMoved(true));
+    element.addEventListener('blur', focusMoved(false));
+
     function resize() {
         origin = element.getBoundingClientRect();
         const width = element.clientWidth;
@@ -88,7 +140,7 @@ function makeFigure(element, canvas, core) {
         canvas.style.width = `${width}px`;
         canvas.style.height = `${height}px`;
         core.resize(width, height, window.devicePixelRatio || 1);
-        schedule();
+        handled();
     }
 
     // The pixel ratio changes when the page is zoomed or moved to another screen.
@@ -109,9 +161,43 @@ function makeFigure(element, canvas, core) {
             core.start(width, height, window.devicePixelRatio || 1);
             new ResizeObserver(resize).observe(element);
             watchRatio();
-            schedule();
+            // At once, not at the next frame: the first frame the browser
+            // shows has the figure in it.
+            paint();
         },
-        schedule,
+        handled,
         onPainted: (listener) => painted.push(listener),
+        onHandled: (listener) => handledListeners.push(listener),
+
+        // A key of the figure's, in Form1's key codes, while it has the
+        // focus: true when the key handler took it. A held key repeats, one
+        // step per repeat, each painted at the next frame.
+        keyDown(keyCode, e) {
+            if (!core.keyDown(keyCode, shiftCode(e)))
+                return false;
+            keyRepeating = e.repeat;
+            handled();
+            return true;
+        },
+        keyUp() {
+            keyRepeating = false;
+            handled();
+        },
+        keyRepeating: () => keyRepeating,
+
+        // What `make` returns, made while the figure is painted as it looks
+        // without the focus band, which is the keyboard's and no part of a
+        // picture of the window.
+        withoutFocusBand(make) {
+            if (!focusBand)
+                return make();
+            showFocusBand(false);
+            paint();
+            try {
+                return make();
+            } finally {
+                showFocusBand(true);
+            }
+        },
     };
 }

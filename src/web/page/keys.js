@@ -1,21 +1,37 @@
 // The window's keys. Each binding says which key it takes and what it does;
 // keys that act on the figure end in a handler of the C++ window, as the
-// mouse does.
-function makeKeys(actions) {
+// mouse does. Ctrl+P needs none: the browser prints, and the page hands it
+// the figure (worksheets.js).
+const FigureKeys = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36 }; // app/keycodes.h
+
+function makeKeys(figureElement, actions) {
     const command = (e) => (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey;
+    const letter = (e) => e.key.toLowerCase();
     const bindings = [
         // Ctrl+C: the window as it looks, as an image, for worksheets.
-        { matches: (e) => command(e) && e.key.toLowerCase() === 'c', run: actions.copyWindow },
+        { matches: (e) => command(e) && letter(e) === 'c', run: actions.copyWindow },
+        // Ctrl+S: the figure as a download, a drawing or a picture.
+        { matches: (e) => command(e) && letter(e) === 's', run: actions.saveWorksheet },
+        // On the focused figure: Left and Page Up turn A towards B, Right and
+        // Page Down towards C, ten steps with Shift; Home resets. The key
+        // handler says whether a key is the figure's: one it leaves (with
+        // Ctrl, say) does what the browser does with it.
+        { matches: (e) => e.target === figureElement && e.key in FigureKeys,
+          run: (e) => actions.figureKey(FigureKeys[e.key], e) },
     ];
 
     document.addEventListener('keydown', (e) => {
         for (const binding of bindings) {
             if (binding.matches(e)) {
-                e.preventDefault();
-                binding.run();
+                if (binding.run(e) !== false)
+                    e.preventDefault();
                 return;
             }
         }
+    });
+    document.addEventListener('keyup', (e) => {
+        if (e.target === figureElement && e.key in FigureKeys)
+            actions.figureKeyUp();
     });
     return bindings;
 }

@@ -9,22 +9,40 @@ const FontFamily = 'AltitudeGothic';
 function makeText() {
     const canvas = document.createElement('canvas');
     const context = canvas.getContext('2d', { willReadFrequently: true });
+    // Setting a canvas's font parses it anew, and start-up measures every
+    // caption character by character: each size is set once, each
+    // character's advance at a size measured once.
+    let fontPixels = 0;
+    const advances = new Map();
 
     const sixtyFourths = (value) => Math.floor(value * 64) / 64;
     const ascent = (pixels) => (AltitudeFontMetrics.ascent / AltitudeFontMetrics.unitsPerEm) * pixels;
     const descent = (pixels) => (AltitudeFontMetrics.descent / AltitudeFontMetrics.unitsPerEm) * pixels;
 
     function setFont(pixels) {
+        if (pixels === fontPixels)
+            return;
         context.font = `${pixels}px ${FontFamily}`;
         context.textBaseline = 'alphabetic';
+        fontPixels = pixels;
+    }
+
+    function advance(character, pixels) {
+        const key = `${pixels} ${character}`;
+        let width = advances.get(key);
+        if (width === undefined) {
+            setFont(pixels);
+            width = sixtyFourths(context.measureText(character).width);
+            advances.set(key, width);
+        }
+        return width;
     }
 
     return {
         measureText(text, pixels) {
-            setFont(pixels);
             let width = 0;
             for (const character of text)
-                width += sixtyFourths(context.measureText(character).width);
+                width += advance(character, pixels);
             return [width, sixtyFourths(ascent(pixels)) + sixtyFourths(descent(pixels))];
         },
 
@@ -36,8 +54,14 @@ function makeText() {
         // The caption's coverage at `ratio` device pixels to the pixel, with
         // the label box's top-left corner at the origin, into `out`.
         drawText(text, pixels, ratio, width, height, out) {
-            canvas.width = width;
-            canvas.height = height;
+            if (canvas.width !== width || canvas.height !== height) {
+                canvas.width = width; // which also resets the context
+                canvas.height = height;
+                fontPixels = 0;
+            } else {
+                context.setTransform(1, 0, 0, 1, 0, 0);
+                context.clearRect(0, 0, width, height);
+            }
             context.setTransform(ratio, 0, 0, ratio, 0, 0);
             setFont(pixels);
             context.fillStyle = '#000';

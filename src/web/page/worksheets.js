@@ -1,0 +1,95 @@
+// Worksheets: the figure itself, without the buttons and the teal panel,
+// as the desktop writes it. Ctrl+S opens a small dialog in which the
+// teacher picks an SVG drawing or a PNG picture, which the browser then
+// downloads; the browser's own printing (Ctrl+P) prints the SVG drawing,
+// fitted to the page.
+const WorksheetName = '三角形の垂線'; // the desktop's file name, less the extension
+
+function makeWorksheets(core, figure, dialog, printArea) {
+    const message = dialog.querySelector('.message');
+    const tooLarge = message.dataset.tooLarge;
+    let url = null;
+
+    // The browser's download of `blob` as `name`; the last one's address is
+    // given back when the next is made.
+    function download(blob, name) {
+        if (url)
+            URL.revokeObjectURL(url);
+        url = URL.createObjectURL(blob);
+        const link = document.createElement('a');
+        link.href = url;
+        link.download = name;
+        link.click();
+    }
+
+    // The drawing surface as a PNG data: URI, or nothing when it is blank.
+    function surfaceUri() {
+        const surface = core.surface();
+        if (!surface)
+            return '';
+        const canvas = document.createElement('canvas');
+        canvas.width = surface.width;
+        canvas.height = surface.height;
+        canvas.getContext('2d').putImageData(new ImageData(surface.pixels, surface.width, surface.height), 0, 0);
+        return canvas.toDataURL('image/png');
+    }
+
+    const svg = () => core.worksheetSvg(surfaceUri());
+
+    function saveSvg() {
+        download(new Blob([svg()], { type: 'image/svg+xml' }), `${WorksheetName}.svg`);
+    }
+
+    // At twice the device pixels, on white. A picture the page cannot hold
+    // is not made; the dialog says so and offers the drawing instead.
+    function savePng() {
+        const picture = core.worksheetPicture();
+        let canvas = null;
+        if (picture) {
+            canvas = document.createElement('canvas');
+            canvas.width = picture.width;
+            canvas.height = picture.height;
+            const context = canvas.getContext('2d');
+            if (context)
+                context.putImageData(new ImageData(picture.pixels, picture.width, picture.height), 0, 0);
+            else
+                canvas = null;
+        }
+        core.worksheetDone();
+        if (!canvas) {
+            open(tooLarge);
+            return;
+        }
+        canvas.toBlob((blob) => (blob ? download(blob, `${WorksheetName}.png`) : open(tooLarge)), 'image/png');
+    }
+
+    // The dialog takes the pointer, so a drag cannot go on beneath it.
+    function open(text = '') {
+        if (dialog.open)
+            return;
+        core.endDrag();
+        figure.handled();
+        message.textContent = text;
+        dialog.returnValue = '';
+        dialog.showModal();
+    }
+
+    dialog.addEventListener('close', () => {
+        if (dialog.returnValue === 'svg')
+            saveSvg();
+        else if (dialog.returnValue === 'png')
+            savePng();
+    });
+
+    // The browser prints the drawing in place of the window, as large as
+    // the page allows, proportions kept, centred (the style's print rules).
+    window.addEventListener('beforeprint', () => {
+        core.endDrag();
+        figure.handled();
+        const drawing = new DOMParser().parseFromString(svg(), 'image/svg+xml').documentElement;
+        printArea.replaceChildren(document.importNode(drawing, true));
+    });
+    window.addEventListener('afterprint', () => printArea.replaceChildren());
+
+    return { open, svg };
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "pixelbuffer.h"
+
+#include "app/form1controls.h"
+
+namespace web {
+
+class CaptionCache;
+
+// The figure of a worksheet as a picture: the client area at `ratio` device
+// pixels to the pixel on the window's background, the drawing surface (in
+// its own device pixels) scaled over it when `drawn`, and the figure's
+// lines and labels painted as the page paints them, without the buttons or
+// the teal panel. False, with `picture` left empty, when a picture that
+// large cannot be had in the page.
+[[nodiscard]] bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface,
+                                  bool drawn, double ratio, CaptionCache& captions);
+
+// A browser's canvas takes no side longer than this, and a page cannot count
+// on much more memory than this many pixels need.
+inline constexpr int LongestWorksheetSide = 32767;
+inline constexpr long long MostWorksheetPixels = 40'000'000;
+
+} // namespace web

@@ -1,0 +1,119 @@
+// The figure from the keyboard, as on the desktop: last in the Tab order,
+// a band along the edges while it has the focus, and the keys that turn A,
+// all ending in Form1's key handler.
+import assert from 'node:assert/strict';
+import { after, before, beforeEach, describe, test } from 'node:test';
+
+import { Colors, PageUrl, angle, launch, mouseDrag, openPage, pixel, pressWith, waitFor,
+         waitForPixel } from './browser.js';
+
+let browser;
+let page;
+let record;
+
+async function closeQuietPage() {
+    assert.deepEqual(record.requests.filter((url) => url !== PageUrl), [], 'no network request');
+    assert.deepEqual(record.console, [], 'nothing on the console');
+    assert.deepEqual(record.errors, []);
+    await page.close();
+}
+
+before(async () => { browser = await launch(); });
+after(async () => {
+    await closeQuietPage();
+    await browser.close();
+});
+beforeEach(async () => {
+    if (page)
+        await closeQuietPage();
+    ({ page, record } = await openPage(browser));
+});
+
+// The column the altitude's middle falls in at `degrees`, at 900 x 541:
+// A = M + 5 GridUnit (cos, -sin) of degrees x 3.14 / 180, M = (450, 432.8).
+const altitudeColumn = (degrees) => Math.floor(450 + 5 * 54.1 * Math.cos((degrees * 3.14) / 180));
+
+describe('the focused figure', () => {
+    test('turns A one degree per key, ten with Shift, and Home resets', async () => {
+        await page.focus('#figure');
+        const steps = [['ArrowLeft', 75], ['PageUp', 76], ['ArrowRight', 75], ['PageDown', 74]];
+        for (const [key, expected] of steps) {
+            await page.keyboard.press(key);
+            assert.equal(await angle(page), expected, key);
+        }
+        await pressWith(page, 'Shift', 'ArrowLeft');
+        assert.equal(await angle(page), 84);
+        await pressWith(page, 'Shift', 'PageUp');
+        assert.equal(await angle(page), 94);
+        // The altitude now stands left of the middle, where 94 degrees put it.
+        const x = altitudeColumn(94);
+        await waitForPixel(page, `the altitude at column ${x}`, x, 380, Colors.black);
+        assert.deepEqual(await pixel(page, altitudeColumn(74), 380), Colors.white);
+        await pressWith(page, 'Shift', 'ArrowRight');
+        assert.equal(await angle(page), 84);
+        await page.keyboard.press('Home');
+        assert.equal(await angle(page), 74);
+    });
+
+    test('takes its keys from the browser, Page Down too, and leaves it the rest', async () => {
+        await page.evaluate(() => {
+            window.keys = [];
+            window.addEventListener('keydown', (e) => window.keys.push(`${e.key} ${e.defaultPrevented}`));
+        });
+        await page.focus('#figure');
+        await page.keyboard.press('PageDown');
+        await pressWith(page, 'Control', 'ArrowLeft');
+        assert.deepEqual(await page.evaluate(() => window.keys),
+                         ['PageDown true', 'Control false', 'ArrowLeft false']);
+        assert.equal(await angle(page), 73);
+        assert.equal(await page.evaluate(() => document.scrollingElement.scrollTop), 0);
+    });
+
+    test('in memo mode leaves A alone with the arrows, and Home still resets', async () => {
+        await mouseDrag(page, 450, 300, -6);
+        await page.click('#Option1_1');
+        await page.focus('#figure');
+        for (const key of ['ArrowLeft', 'ArrowRight', 'PageUp', 'PageDown'])
+            await page.keyboard.press(key);
+        await pressWith(page, 'Shift', 'ArrowLeft');
+        assert.equal(await angle(page), 80);
+        await page.keyboard.press('Home');
+        assert.equal(await angle(page), 74);
+    });
+});
+
+describe('the keyboard focus', () => {
+    test('reaches the figure last, shows a band beneath the lines only while there, and not in a copy', async () => {
+        await page.focus('#Check4');
+        await page.keyboard.press('Tab');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'figure');
+        const highlight = await page.evaluate(() =>
+            getComputedStyle(document.getElementById('figure')).color.match(/\d+/g).slice(0, 3).map(Number));
+        assert.notDeepEqual(highlight, Colors.white);
+        await waitForPixel(page, 'the focus band on the left edge', 1, 200, highlight);
+        assert.deepEqual(await pixel(page, 470, 539), highlight);
+        // Three pixels wide, and the grid line at x = 395.9 lies over it.
+        assert.deepEqual(await pixel(page, 3, 200), Colors.white);
+        assert.deepEqual(await pixel(page, 395, 1), Colors.grey);
+        // A picture of the window (Ctrl+C) is the window as the class sees it.
+        const copied = await page.evaluate(async () => {
+            const image = (await window.altitude.ready).windowImage();
+            return Array.from(image.getContext('2d').getImageData(1, 200, 1, 1).data.slice(0, 3));
+        });
+        assert.deepEqual(copied, Colors.white);
+        await waitForPixel(page, 'the band back after the copy', 1, 200, highlight);
+
+        await pressWith(page, 'Shift', 'Tab');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Check4');
+        await waitForPixel(page, 'the band gone with the focus', 1, 200, Colors.white);
+    });
+
+    test('stays where it was when the figure is dragged', async () => {
+        await page.focus('#Check2');
+        await mouseDrag(page, 450, 300, -3);
+        assert.equal(await angle(page), 77);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');
+        await waitFor(page, 'a frame', () => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
+        assert.deepEqual(await pixel(page, 1, 200), Colors.white);
+    });
+});

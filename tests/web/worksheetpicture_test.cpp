@@ -1,0 +1,86 @@
+#include "web/captioncache.h"
+#include "web/webwindow.h"
+#include "web/worksheetpicture.h"
+
+#include "fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using web::PixelBuffer;
+
+namespace {
+
+constexpr controls::Color White{0xFFFFFF};
+constexpr controls::Color Black{0x000000};
+constexpr controls::Color DarkBlue{0xC00000};
+
+struct Window {
+    Window()
+    {
+        window.Start(900, 541, 1);
+        (void)window.Paint();
+    }
+    [[nodiscard]] bool Picture(double ratio)
+    {
+        const web::WebSurface& surface = window.Surface();
+        return web::PaintWorksheet(picture, window.Form().Controls(), surface.Image(), surface.HasDrawing(), ratio,
+                                   captions);
+    }
+    [[nodiscard]] bool Is(int x, int y, controls::Color color) const
+    {
+        return picture.Pixel(x, y) == PixelBuffer::Opaque(color);
+    }
+
+    BlockText text;
+    web::WebWindow window{text};
+    web::CaptionCache captions{text};
+    PixelBuffer picture;
+};
+
+} // namespace
+
+TEST(Worksheet, isTheFigureAtTheRatioGivenWithoutTheTealPanel)
+{
+    Window w;
+    ASSERT_TRUE(w.Picture(2));
+    EXPECT_EQ(w.picture.Width(), 1800);
+    EXPECT_EQ(w.picture.Height(), 1082);
+    // The altitude, 3 pixels wide about x = 524.73: six device columns.
+    EXPECT_TRUE(w.Is(1049, 600, Black));
+    EXPECT_TRUE(w.Is(1045, 600, White));
+    // Where the teal panel lies in the window.
+    EXPECT_TRUE(w.Is(360, 72, White));
+    EXPECT_TRUE(w.window.Frame().Pixel(180, 36) != PixelBuffer::Opaque(White));
+}
+
+TEST(Worksheet, carriesTheMemoScaledWithTheFigure)
+{
+    Window w;
+    EXPECT_FALSE(w.window.Surface().HasDrawing());
+    w.window.OptionClick(1);
+    w.window.PointerDown(1, 0, 600, 100, 1);
+    w.window.PointerMove(1, 0, 640, 100);
+    w.window.PointerUp(1, 0, 640, 100, 0);
+    EXPECT_TRUE(w.window.Surface().HasDrawing());
+    ASSERT_TRUE(w.Picture(2));
+    EXPECT_TRUE(w.Is(1240, 200, DarkBlue));
+    EXPECT_TRUE(w.Is(1240, 204, DarkBlue)); // two device pixels below the stroke's middle row
+    EXPECT_TRUE(w.Is(1240, 210, White));
+    w.window.OptionClick(0);
+    EXPECT_FALSE(w.window.Surface().HasDrawing());
+}
+
+// A picture the page could not hold is refused, not attempted.
+TEST(Worksheet, refusesAPictureTooLargeForThePage)
+{
+    Window w;
+    w.window.Resize(20000, 3000, 1);
+    EXPECT_FALSE(w.Picture(2));
+    EXPECT_EQ(w.picture.Width(), 0);
+    w.window.Resize(900, 541, 1);
+    EXPECT_TRUE(w.Picture(2));
+    EXPECT_FALSE(w.Picture(0));
+    EXPECT_FALSE(w.Picture(NAN));
+}
