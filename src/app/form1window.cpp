@@ -38,7 +38,7 @@ Form1Window::Form1Window(QWidget* parent)
 
     m_form.Form_Load();
     // The grid lines exist from here on, so the layer can list them.
-    m_damage = qtcontrols::LayerDamage(MiddleLayer(m_form.Controls()));
+    m_layer = controls::LayerDamage(MiddleLayer(m_form.Controls()));
 
     CreateButtons();
     ConnectButtons();
@@ -138,7 +138,8 @@ template <typename Handler>
 void Form1Window::Handle(Handler&& handler)
 {
     handler();
-    m_pacer.Update(m_damage.Collect());
+    m_layer.Collect(m_damage.Tiles());
+    m_pacer.Update(m_damage.Take());
     // A drag is described where it ends, not at every degree on the way.
     if (m_form.State().Dragging != 1 && !m_keyRepeating)
         DescribeLengths();
@@ -199,7 +200,7 @@ void Form1Window::changeEvent(QEvent* event)
 
 bool Form1Window::LabelAt(QPointF point) const
 {
-    for (const controls::LayerItem& item : m_damage.layer()) {
+    for (const controls::LayerItem& item : m_layer.Layer()) {
         const auto* label = std::get_if<const controls::Label*>(&item);
         if (label && (*label)->Visible && qtcontrols::LabelBox(**label).contains(point.toPoint()))
             return true;
@@ -251,7 +252,7 @@ void Form1Window::paintEvent(QPaintEvent* event)
         m_surface.PaintOn(painter, area);
     if (m_paintFocusFrame && m_figure->hasFocus())
         m_figure->PaintFocusFrame(painter);
-    qtcontrols::PaintLayer(painter, m_damage.layer(), event->region());
+    qtcontrols::PaintLayer(painter, m_layer.Layer(), event->region());
 }
 
 } // namespace app

@@ -2,7 +2,8 @@
 
 #include "form1.h"
 
-#include "controls/qt/layerdamage.h"
+#include "controls/layerdamage.h"
+#include "controls/qt/damageregion.h"
 #include "controls/qt/qttextmetrics.h"
 #include "controls/qt/repaintpacer.h"
 #include "controls/qt/surfaceimage.h"
@@ -78,7 +79,8 @@ private:
     qtcontrols::RepaintPacer m_pacer{*this};
     qtcontrols::SurfaceImage m_surface{*this, m_pacer};
     Form1 m_form;
-    qtcontrols::LayerDamage m_damage;
+    controls::LayerDamage m_layer;     // the figure's controls as last painted
+    qtcontrols::DamageRegion m_damage; // where they changed since
     bool m_pressOnLabel = false;
     // While a key repeats, like during a drag, the description waits for the end.
     bool m_keyRepeating = false;

@@ -40,10 +40,11 @@ void Label::FitToCaption()
     m_height = size.Height;
 }
 
-PixelBox PaintedBox(const Label& label)
+PixelRect PaintedBox(const Label& label)
 {
-    return PixelBox{int(std::lround(label.Left)), int(std::lround(label.Top)),
-                    int(std::ceil(label.Width())), int(std::ceil(label.Height()))};
+    const int left = WholePixels(std::round(label.Left));
+    const int top = WholePixels(std::round(label.Top));
+    return {left, top, left + WholePixels(std::ceil(label.Width())), top + WholePixels(std::ceil(label.Height()))};
 }
 
 } // namespace controls

@@ -2,6 +2,7 @@
 
 #include "color.h"
 #include "font.h"
+#include "pixelrect.h"
 
 #include <string>
 #include <string_view>
@@ -54,13 +55,6 @@ private:
 // The box a label is painted in, in pixels: its corner on the nearest whole
 // pixel and its size rounded up, as the original platform placed labels.
 // Every front end paints and writes labels in this box.
-struct PixelBox {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
-
-[[nodiscard]] PixelBox PaintedBox(const Label& label);
+[[nodiscard]] PixelRect PaintedBox(const Label& label);
 
 } // namespace controls

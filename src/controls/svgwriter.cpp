@@ -1,5 +1,6 @@
 #include "svgwriter.h"
 
+#include "overloaded.h"
 #include "svgtext.h"
 #include "textmetrics.h"
 
@@ -9,14 +10,6 @@
 namespace controls {
 
 namespace {
-
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-// Spelled out for compilers that do not deduce an aggregate's arguments yet.
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void Attribute(std::string& out, const char* name, float value)
 {
@@ -104,24 +97,24 @@ std::string FamilyList(const TextMetrics& metrics, const Font& font)
 
 void WriteLabel(std::string& out, const Label& label, const SvgPicture& picture)
 {
-    const PixelBox box = PaintedBox(label);
-    if (!Reaches(picture, float(box.Left), float(box.Top), float(box.Left + box.Width), float(box.Top + box.Height)))
+    const PixelRect box = PaintedBox(label);
+    if (!Reaches(picture, float(box.left), float(box.top), float(box.right), float(box.bottom)))
         return;
     const TextMetrics& metrics = picture.Metrics;
     if (!label.Transparent) {
         out += "<rect";
-        Attribute(out, "x", float(box.Left));
-        Attribute(out, "y", float(box.Top));
-        Attribute(out, "width", float(box.Width));
-        Attribute(out, "height", float(box.Height));
+        Attribute(out, "x", float(box.left));
+        Attribute(out, "y", float(box.top));
+        Attribute(out, "width", float(box.Width()));
+        Attribute(out, "height", float(box.Height()));
         Attribute(out, "fill", label.BackColor);
         out += "/>\n";
     }
     // The window puts the top of the text's line on the top of the box; SVG
     // places text by its baseline.
     out += "<text";
-    Attribute(out, "x", float(box.Left));
-    Attribute(out, "y", float(box.Top) + metrics.Ascent(label.Font));
+    Attribute(out, "x", float(box.left));
+    Attribute(out, "y", float(box.top) + metrics.Ascent(label.Font));
     Attribute(out, "font-family", FamilyList(metrics, label.Font));
     Attribute(out, "font-size", float(label.Font.PixelSize()));
     if (label.Font.Weight != 400)

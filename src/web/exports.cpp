@@ -119,7 +119,7 @@ EMSCRIPTEN_KEEPALIVE const int* altitude_paint()
     const web::PixelBuffer& frame = window->Frame();
     painted.assign({int(reinterpret_cast<std::uintptr_t>(frame.Data())), frame.Width(), frame.Height(),
                     int(window->Painted().size())});
-    for (const web::PixelRect& area : window->Painted())
+    for (const controls::PixelRect& area : window->Painted())
         painted.insert(painted.end(), {area.left, area.top, area.Width(), area.Height()});
     return painted.data();
 }

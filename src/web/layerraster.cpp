@@ -2,40 +2,18 @@
 
 #include "captioncache.h"
 
+#include "controls/overloaded.h"
+#include "controls/paintedarea.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace web {
 
+using controls::PixelRect;
+using controls::WholePixels;
+
 namespace {
-
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-template <typename... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
-
-// Whole pixels of a coordinate that may be anything a float holds.
-int Whole(double value)
-{
-    if (!(value > -1e6))
-        return -1000000;
-    if (!(value < 1e6))
-        return 1000000;
-    return int(value);
-}
-
-PixelRect LineBounds(const controls::Line& line)
-{
-    return detail::LineBounds(line.X1, line.Y1, line.X2, line.Y2, line.BorderWidth);
-}
-
-PixelRect ShapeBounds(const controls::Shape& shape)
-{
-    return {Whole(std::floor(shape.Left)) - 1, Whole(std::floor(shape.Top)) - 1,
-            Whole(std::ceil(shape.Left + shape.Width)) + 1, Whole(std::ceil(shape.Top + shape.Height)) + 1};
-}
 
 void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, const PixelRect& clip)
 {
@@ -43,11 +21,11 @@ void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, con
         return;
     if (line.BorderWidth == 1 && (line.X1 == line.X2 || line.Y1 == line.Y2)) {
         // The pixel row or column the coordinate falls in, end to end.
-        const PixelRect rect{Whole(std::floor(std::min(line.X1, line.X2))), Whole(std::floor(std::min(line.Y1, line.Y2))),
+        const PixelRect rect{WholePixels(std::floor(std::min(line.X1, line.X2))), WholePixels(std::floor(std::min(line.Y1, line.Y2))),
                              0, 0};
         const PixelRect filled{rect.left, rect.top,
-                               std::max(rect.left + 1, Whole(std::floor(std::max(line.X1, line.X2)))),
-                               std::max(rect.top + 1, Whole(std::floor(std::max(line.Y1, line.Y2))))};
+                               std::max(rect.left + 1, WholePixels(std::floor(std::max(line.X1, line.X2)))),
+                               std::max(rect.top + 1, WholePixels(std::floor(std::max(line.Y1, line.Y2))))};
         image.FillRect(ToDevice(filled, ratio).Intersected(clip), line.BorderColor);
         return;
     }
@@ -58,7 +36,7 @@ void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, con
 void PaintLabel(PixelBuffer& image, const controls::Label& label, double ratio, const PixelRect& clip,
                 CaptionCache& captions)
 {
-    const PixelRect box = LabelBox(label);
+    const PixelRect box = controls::PaintedBox(label);
     const PixelRect device = ToDevice(box, ratio);
     if (!label.Transparent)
         image.FillRect(device.Intersected(clip), label.BackColor);
@@ -77,20 +55,6 @@ void PaintShape(PixelBuffer& image, const controls::Shape& shape, double ratio, 
 
 } // namespace
 
-PixelRect detail::LineBounds(double x1, double y1, double x2, double y2, int width)
-{
-    const double margin = double(width) / 2 + 2;
-    return {Whole(std::floor(std::min(x1, x2) - margin)), Whole(std::floor(std::min(y1, y2) - margin)),
-            Whole(std::ceil(std::max(x1, x2) + margin)), Whole(std::ceil(std::max(y1, y2) + margin))};
-}
-
-PixelRect LabelBox(const controls::Label& label)
-{
-    const int left = Whole(std::round(label.Left));
-    const int top = Whole(std::round(label.Top));
-    return {left, top, left + Whole(std::ceil(label.Width())), top + Whole(std::ceil(label.Height()))};
-}
-
 PixelRect ToDevice(const PixelRect& rect, double ratio)
 {
     if (rect.IsEmpty())
@@ -102,26 +66,12 @@ PixelRect ToDevice(const PixelRect& rect, double ratio)
     return device;
 }
 
-PixelRect PaintedBounds(const controls::LayerItem& item)
-{
-    return std::visit(Overloaded{
-                          [](const controls::Line* line) { return LineBounds(*line); },
-                          // Glyphs may overhang their advance by a pixel or two.
-                          [](const controls::Label* label) {
-                              const PixelRect box = LabelBox(*label);
-                              return PixelRect{box.left - 2, box.top - 2, box.right + 4, box.bottom + 2};
-                          },
-                          [](const controls::Shape* shape) { return ShapeBounds(*shape); },
-                      },
-                      item);
-}
-
 void Paint(PixelBuffer& image, const controls::LayerItem& item, double ratio, const PixelRect& clip,
            CaptionCache& captions)
 {
     if (!controls::IsVisible(item))
         return;
-    std::visit(Overloaded{
+    std::visit(controls::Overloaded{
                    [&](const controls::Line* line) { PaintLine(image, *line, ratio, clip); },
                    [&](const controls::Label* label) { PaintLabel(image, *label, ratio, clip, captions); },
                    [&](const controls::Shape* shape) { PaintShape(image, *shape, ratio, clip); },
@@ -138,7 +88,7 @@ void PaintLayer(PixelBuffer& image, const controls::Layer& layer, double ratio, 
     for (const controls::LayerItem& item : layer) {
         if (!controls::IsVisible(item))
             continue;
-        const PixelRect bounds = ToDevice(PaintedBounds(item), ratio);
+        const PixelRect bounds = ToDevice(controls::PaintedBounds(item), ratio);
         for (const PixelRect& area : areas) {
             const PixelRect clip = area.Intersected(bounds);
             if (!clip.IsEmpty())

@@ -6,6 +6,8 @@
 
 namespace web {
 
+using controls::PixelRect;
+
 namespace {
 
 // The first pixel whose centre lies at or right of `x`, and the first one

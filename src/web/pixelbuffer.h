@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pixelrect.h"
+#include "controls/pixelrect.h"
 
 #include "controls/color.h"
 
@@ -21,7 +21,7 @@ public:
 
     [[nodiscard]] int Width() const { return m_width; }
     [[nodiscard]] int Height() const { return m_height; }
-    [[nodiscard]] PixelRect Bounds() const { return {0, 0, m_width, m_height}; }
+    [[nodiscard]] controls::PixelRect Bounds() const { return {0, 0, m_width, m_height}; }
     [[nodiscard]] const std::uint8_t* Data() const;
     [[nodiscard]] std::uint32_t Pixel(int x, int y) const { return m_pixels[Index(x, y)]; }
 
@@ -29,29 +29,29 @@ public:
     [[nodiscard]] static std::uint32_t Opaque(controls::Color color) { return 0xFF000000u | color.bgr; }
 
     void Fill(controls::Color color);
-    void FillRect(const PixelRect& rect, controls::Color color);
+    void FillRect(const controls::PixelRect& rect, controls::Color color);
 
     // Every pixel whose centre lies within `width` / 2 of the segment: a line
     // with round ends. A segment of no length is a round dot.
     void FillCapsule(double x1, double y1, double x2, double y2, double width, controls::Color color,
-                     const PixelRect& clip);
+                     const controls::PixelRect& clip);
 
     // Every pixel whose centre lies inside the rectangle with corners rounded
     // by `radius`.
     void FillRoundedRect(double left, double top, double right, double bottom, double radius,
-                         controls::Color color, const PixelRect& clip);
+                         controls::Color color, const controls::PixelRect& clip);
 
     // Lays `color` over the image through a mask of coverage values (0 to 255,
     // row by row, `maskWidth` to the row) whose top-left corner is at (x, y).
     void BlendMask(int x, int y, int maskWidth, int maskHeight, const std::uint8_t* mask,
-                   controls::Color color, const PixelRect& clip);
+                   controls::Color color, const controls::PixelRect& clip);
 
     // Copies the same rectangle from an image of the same size.
-    void CopyFrom(const PixelBuffer& source, const PixelRect& rect);
+    void CopyFrom(const PixelBuffer& source, const controls::PixelRect& rect);
 
 private:
     [[nodiscard]] std::size_t Index(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + std::size_t(x); }
-    void FillSpan(int y, double fromX, double toX, std::uint32_t value, const PixelRect& clip);
+    void FillSpan(int y, double fromX, double toX, std::uint32_t value, const controls::PixelRect& clip);
 
     int m_width = 0;
     int m_height = 0;

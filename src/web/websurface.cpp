@@ -5,6 +5,8 @@
 
 namespace web {
 
+using controls::PixelRect;
+
 int DevicePixels(int logical, double ratio)
 {
     return std::max(1, int(std::lround(std::max(logical, 0) * ratio)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "damagetiles.h"
+#include "controls/damagetiles.h"
 #include "pixelbuffer.h"
 
 #include "controls/color.h"
@@ -15,7 +15,7 @@ namespace web {
 // of a whole image of blank.
 class WebSurface final : public controls::Surface {
 public:
-    explicit WebSurface(DamageTiles& damage) : m_damage(damage) {}
+    explicit WebSurface(controls::DamageTiles& damage) : m_damage(damage) {}
 
     // The window's BackColor, ForeColor and DrawWidth.
     void SetPens(controls::Color back, controls::Color fore, int drawWidth);
@@ -30,7 +30,7 @@ public:
 
     // Copies `area` (device pixels) of the surface into `frame`, an image of
     // the same size.
-    void PaintInto(PixelBuffer& frame, const PixelRect& area) const;
+    void PaintInto(PixelBuffer& frame, const controls::PixelRect& area) const;
 
     // Whether anything shows on it: a worksheet leaves a blank surface out.
     [[nodiscard]] bool HasDrawing() const;
@@ -40,7 +40,7 @@ public:
 private:
     void DamageAll();
 
-    DamageTiles& m_damage;
+    controls::DamageTiles& m_damage;
     PixelBuffer m_image; // out of date while m_blank
     bool m_blank = true; // nothing drawn since the last Cls or new size
     int m_width = 0;

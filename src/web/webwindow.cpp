@@ -8,6 +8,8 @@
 
 namespace web {
 
+using controls::PixelRect;
+
 WebWindow::WebWindow(const TextEngine& text) : m_text(text), m_form(m_surface, &text), m_captions(text)
 {
     const controls::Form& form = m_form.Controls().Form1;
@@ -18,7 +20,7 @@ void WebWindow::Start(int width, int height, double ratio)
 {
     m_form.Form_Load();
     // The grid lines exist from here on, so the layer can list them.
-    m_layer = LayerDamage(app::MiddleLayer(m_form.Controls()));
+    m_layer = controls::LayerDamage(app::MiddleLayer(m_form.Controls()));
     Resize(width, height, ratio);
 }
 
@@ -57,7 +59,7 @@ bool WebWindow::LabelAt(float x, float y) const
     const int py = int(std::floor(std::clamp(y, -1e6f, 1e6f)));
     for (const controls::LayerItem& item : m_layer.Layer()) {
         const auto* label = std::get_if<const controls::Label*>(&item);
-        if (label && (*label)->Visible && LabelBox(**label).Intersects({px, py, px + 1, py + 1}))
+        if (label && (*label)->Visible && controls::PaintedBox(**label).Intersects({px, py, px + 1, py + 1}))
             return true;
     }
     return false;

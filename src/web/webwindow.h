@@ -1,13 +1,13 @@
 #pragma once
 
 #include "captioncache.h"
-#include "damagetiles.h"
-#include "layerdamage.h"
 #include "pixelbuffer.h"
-#include "pixelrect.h"
 #include "websurface.h"
 
 #include "app/form1.h"
+#include "controls/damagetiles.h"
+#include "controls/layerdamage.h"
+#include "controls/pixelrect.h"
 
 #include <array>
 #include <vector>
@@ -69,10 +69,10 @@ public:
 
     // Paints what changed since the last call into Frame() and returns the
     // rectangle painted, in device pixels; empty when nothing changed.
-    [[nodiscard]] PixelRect Paint();
+    [[nodiscard]] controls::PixelRect Paint();
     // The rectangles the last Paint painted, apart from one another, in
     // device pixels: what the page has to show again, and no more.
-    [[nodiscard]] const std::vector<PixelRect>& Painted() const { return m_areas; }
+    [[nodiscard]] const std::vector<controls::PixelRect>& Painted() const { return m_areas; }
     [[nodiscard]] const PixelBuffer& Frame() const { return m_frame; }
     [[nodiscard]] double Ratio() const { return m_ratio; }
     [[nodiscard]] const WebSurface& Surface() const { return m_surface; }
@@ -86,18 +86,18 @@ public:
 private:
     [[nodiscard]] bool LabelAt(float x, float y) const;
     // The focus band's four sides, in pixels of the client area.
-    [[nodiscard]] std::array<PixelRect, 4> FocusBands() const;
-    void PaintFocusFrame(const PixelRect& area);
-    void AddArea(const PixelRect& area);
+    [[nodiscard]] std::array<controls::PixelRect, 4> FocusBands() const;
+    void PaintFocusFrame(const controls::PixelRect& area);
+    void AddArea(const controls::PixelRect& area);
 
     const TextEngine& m_text;
-    DamageTiles m_damage;
+    controls::DamageTiles m_damage;
     WebSurface m_surface{m_damage};
     app::Form1 m_form;
     CaptionCache m_captions;
-    LayerDamage m_layer;
+    controls::LayerDamage m_layer;
     PixelBuffer m_frame;
-    std::vector<PixelRect> m_areas; // of the frame being painted, kept to spare allocations
+    std::vector<controls::PixelRect> m_areas; // of the frame being painted, kept to spare allocations
     double m_ratio = 1;
     int m_width = 0;
     int m_height = 0;

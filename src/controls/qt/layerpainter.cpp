@@ -2,6 +2,9 @@
 
 #include "qtconvert.h"
 
+#include "controls/overloaded.h"
+#include "controls/paintedarea.h"
+
 #include <QPainter>
 #include <QStaticText>
 
@@ -13,16 +16,6 @@
 namespace qtcontrols {
 
 namespace {
-
-template <typename... Handlers>
-struct Overloaded : Handlers... {
-    using Handlers::operator()...;
-};
-
-QRect ShapeBounds(const controls::Shape& shape)
-{
-    return QRectF(shape.Left, shape.Top, shape.Width, shape.Height).toAlignedRect().adjusted(-1, -1, 1, 1);
-}
 
 void PaintLine(QPainter& painter, const controls::Line& line)
 {
@@ -95,38 +88,16 @@ void PaintShape(QPainter& painter, const controls::Shape& shape)
 
 } // namespace
 
-QRect detail::LineBounds(float x1, float y1, float x2, float y2, int width)
-{
-    const float margin = float(width) / 2 + 2;
-    return QRectF(QPointF(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
-                  QPointF(std::max(x1, x2) + margin, std::max(y1, y2) + margin))
-        .toAlignedRect();
-}
-
 QRect LabelBox(const controls::Label& label)
 {
-    const controls::PixelBox box = controls::PaintedBox(label);
-    return QRect(box.Left, box.Top, box.Width, box.Height);
-}
-
-QRect PaintedBounds(const controls::LayerItem& item)
-{
-    return std::visit(Overloaded{
-                          [](const controls::Line* line) {
-                              return detail::LineBounds(line->X1, line->Y1, line->X2, line->Y2, line->BorderWidth);
-                          },
-                          // Glyphs may overhang their advance by a pixel or two.
-                          [](const controls::Label* label) { return LabelBox(*label).adjusted(-2, -2, 2, 2); },
-                          [](const controls::Shape* shape) { return ShapeBounds(*shape); },
-                      },
-                      item);
+    return ToQRect(controls::PaintedBox(label));
 }
 
 void Paint(QPainter& painter, const controls::LayerItem& item)
 {
     if (!controls::IsVisible(item))
         return;
-    std::visit(Overloaded{
+    std::visit(controls::Overloaded{
                    [&](const controls::Line* line) { PaintLine(painter, *line); },
                    [&](const controls::Label* label) { PaintLabel(painter, *label); },
                    [&](const controls::Shape* shape) { PaintShape(painter, *shape); },
@@ -137,7 +108,7 @@ void Paint(QPainter& painter, const controls::LayerItem& item)
 void PaintLayer(QPainter& painter, const controls::Layer& layer, const QRegion& area)
 {
     for (const controls::LayerItem& item : layer) {
-        if (controls::IsVisible(item) && area.intersects(PaintedBounds(item)))
+        if (controls::IsVisible(item) && area.intersects(ToQRect(controls::PaintedBounds(item))))
             Paint(painter, item);
     }
 }

@@ -2,9 +2,11 @@
 
 #include "controls/color.h"
 #include "controls/font.h"
+#include "controls/pixelrect.h"
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 #include <string_view>
@@ -14,6 +16,11 @@ namespace qtcontrols {
 [[nodiscard]] inline QColor ToQColor(controls::Color color)
 {
     return QColor(color.Red(), color.Green(), color.Blue());
+}
+
+[[nodiscard]] inline QRect ToQRect(const controls::PixelRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 [[nodiscard]] inline QString ToQString(std::string_view text)

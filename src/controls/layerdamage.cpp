@@ -1,17 +1,17 @@
 #include "layerdamage.h"
 
-#include "layerraster.h"
+#include "paintedarea.h"
 
-namespace web {
+namespace controls {
 
 namespace {
 
-LayerDamage::Look LookOf(const controls::LayerItem& item)
+LayerDamage::Look LookOf(const LayerItem& item)
 {
     return std::visit([](const auto* control) -> LayerDamage::Look { return *control; }, item);
 }
 
-bool Matches(const LayerDamage::Look& look, const controls::LayerItem& item)
+bool Matches(const LayerDamage::Look& look, const LayerItem& item)
 {
     return std::visit(
         [&look](const auto* control) {
@@ -22,7 +22,7 @@ bool Matches(const LayerDamage::Look& look, const controls::LayerItem& item)
 }
 
 // Assigns in place, so that a caption copies into the storage it already has.
-void Remember(LayerDamage::Look& look, const controls::LayerItem& item)
+void Remember(LayerDamage::Look& look, const LayerItem& item)
 {
     std::visit(
         [&look](const auto* control) {
@@ -33,15 +33,15 @@ void Remember(LayerDamage::Look& look, const controls::LayerItem& item)
 }
 
 // Marks what a control covers on screen: nothing while it is hidden.
-void MarkCovered(DamageTiles& tiles, const controls::LayerItem& item)
+void MarkCovered(DamageTiles& tiles, const LayerItem& item)
 {
-    if (controls::IsVisible(item))
+    if (IsVisible(item))
         ForEachPaintedPiece(item, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
 }
 
-controls::LayerItem ItemOf(const LayerDamage::Look& look)
+LayerItem ItemOf(const LayerDamage::Look& look)
 {
-    return std::visit([](const auto& control) -> controls::LayerItem { return &control; }, look);
+    return std::visit([](const auto& control) -> LayerItem { return &control; }, look);
 }
 
 } // namespace
@@ -49,7 +49,7 @@ controls::LayerItem ItemOf(const LayerDamage::Look& look)
 LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
 {
     m_looks.reserve(m_layer.size());
-    for (const controls::LayerItem& item : m_layer)
+    for (const LayerItem& item : m_layer)
         m_looks.push_back(LookOf(item));
 }
 
@@ -64,4 +64,4 @@ void LayerDamage::Collect(DamageTiles& tiles)
     }
 }
 
-} // namespace web
+} // namespace controls

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace web {
+namespace controls {
 
 // Collects the area to paint again as tiles of a fixed grid over the client
 // area: marking a rectangle costs a few stores whatever came before, and a
@@ -38,4 +38,4 @@ private:
     std::vector<PixelRect> m_runs;
 };
 
-} // namespace web
+} // namespace controls

@@ -3,12 +3,12 @@
 #include "damagetiles.h"
 #include "pixelrect.h"
 
-#include "controls/layer.h"
+#include "layer.h"
 
 #include <variant>
 #include <vector>
 
-namespace web {
+namespace controls {
 
 // Remembers how each control of a layer looked when last collected, so that
 // only what changed since is painted again: the old place of a moved control
@@ -24,11 +24,11 @@ public:
     // last call covered before and covers now.
     void Collect(DamageTiles& tiles);
 
-    using Look = std::variant<controls::Line, controls::Label, controls::Shape>;
+    using Look = std::variant<Line, Label, Shape>;
 
 private:
     controls::Layer m_layer;
     std::vector<Look> m_looks;
 };
 
-} // namespace web
+} // namespace controls

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace web {
+namespace controls {
 
 void DamageTiles::Resize(int width, int height)
 {
@@ -53,4 +53,4 @@ const std::vector<PixelRect>& DamageTiles::Take()
     return m_runs;
 }
 
-} // namespace web
+} // namespace controls

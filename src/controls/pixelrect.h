@@ -2,7 +2,18 @@
 
 #include <algorithm>
 
-namespace web {
+namespace controls {
+
+// Whole pixels of a coordinate that may be anything a float holds, kept far
+// enough from the ends of int that sums of them cannot overflow.
+[[nodiscard]] inline int WholePixels(double value)
+{
+    if (!(value > -1e6))
+        return -1000000;
+    if (!(value < 1e6))
+        return 1000000;
+    return int(value);
+}
 
 // A rectangle of whole pixels, right and bottom exclusive.
 struct PixelRect {
@@ -34,4 +45,4 @@ struct PixelRect {
     friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
 
-} // namespace web
+} // namespace controls
