@@ -5,6 +5,9 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
+import assert from 'node:assert/strict';
+import { after, before, beforeEach } from 'node:test';
+
 import puppeteer from 'puppeteer-core';
 
 export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
@@ -43,6 +46,34 @@ export async function openPage(browser, { width = 900, height = 541, ratio = 1 }
     });
     await installReader(page);
     return { page, record };
+}
+
+// For a suite: one browser, and a fresh page at the design size for each
+// test, handed to `use`. Whatever a test did, its page must have asked the
+// network for nothing and said nothing on the console.
+export function quietPageEachTest(use) {
+    let browser;
+    let opened = null;
+    async function closeQuietly() {
+        const { page, record } = opened;
+        opened = null;
+        assert.deepEqual(record.requests.filter((url) => url !== PageUrl), [], 'no network request');
+        assert.deepEqual(record.console, [], 'nothing on the console');
+        assert.deepEqual(record.errors, []);
+        await page.close();
+    }
+    before(async () => { browser = await launch(); });
+    after(async () => {
+        if (opened)
+            await closeQuietly();
+        await browser.close();
+    });
+    beforeEach(async () => {
+        if (opened)
+            await closeQuietly();
+        opened = await openPage(browser);
+        use(opened.page);
+    });
 }
 
 // Waits for a condition in the page, polling, for up to 20 s.

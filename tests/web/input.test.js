@@ -1,35 +1,12 @@
 // The page driven as a person would: mouse and finger drags, memo strokes,
 // the option buttons, the grid box, the reset button, a resize and Ctrl+C.
 import assert from 'node:assert/strict';
-import { after, before, beforeEach, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { Colors, PageUrl, angle, controls, launch, mouseDrag, number, openPage, pixel, waitFor,
-         waitForPixel } from './browser.js';
+import { Colors, angle, controls, mouseDrag, number, pixel, quietPageEachTest, waitFor, waitForPixel } from './browser.js';
 
-let browser;
 let page;
-let record;
-
-// Whatever a test did, the page asked for nothing and said nothing.
-async function closeQuietPage() {
-    assert.deepEqual(record.requests.filter((url) => url !== PageUrl), [], 'no network request');
-    assert.deepEqual(record.console, [], 'nothing on the console');
-    assert.deepEqual(record.errors, []);
-    await page.close();
-}
-
-before(async () => { browser = await launch(); });
-after(async () => {
-    await closeQuietPage();
-    await browser.close();
-});
-
-// A fresh page for each test, at the design size.
-beforeEach(async () => {
-    if (page)
-        await closeQuietPage();
-    ({ page, record } = await openPage(browser));
-});
+quietPageEachTest((opened) => { page = opened; });
 
 // A finger's drag through DevTools: a touch, `moves` moves of one pixel
 // (left for a negative count), and the finger lifted.

@@ -2,32 +2,12 @@
 // a band along the edges while it has the focus, and the keys that turn A,
 // all ending in Form1's key handler.
 import assert from 'node:assert/strict';
-import { after, before, beforeEach, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 
-import { Colors, PageUrl, angle, launch, mouseDrag, openPage, pixel, pressWith, waitFor,
-         waitForPixel } from './browser.js';
+import { Colors, angle, mouseDrag, pixel, pressWith, quietPageEachTest, waitFor, waitForPixel } from './browser.js';
 
-let browser;
 let page;
-let record;
-
-async function closeQuietPage() {
-    assert.deepEqual(record.requests.filter((url) => url !== PageUrl), [], 'no network request');
-    assert.deepEqual(record.console, [], 'nothing on the console');
-    assert.deepEqual(record.errors, []);
-    await page.close();
-}
-
-before(async () => { browser = await launch(); });
-after(async () => {
-    await closeQuietPage();
-    await browser.close();
-});
-beforeEach(async () => {
-    if (page)
-        await closeQuietPage();
-    ({ page, record } = await openPage(browser));
-});
+quietPageEachTest((opened) => { page = opened; });
 
 // The column the altitude's middle falls in at `degrees`, at 900 x 541:
 // A = M + 5 GridUnit (cos, -sin) of degrees x 3.14 / 180, M = (450, 432.8).

@@ -1,6 +1,8 @@
 #include "web/captioncache.h"
-#include "web/damagetiles.h"
 #include "web/layerraster.h"
+
+#include "controls/damagetiles.h"
+#include "controls/paintedarea.h"
 
 #include "fakes.h"
 
@@ -9,7 +11,7 @@
 #include <algorithm>
 
 using web::PixelBuffer;
-using web::PixelRect;
+using controls::PixelRect;
 
 namespace {
 
@@ -70,7 +72,7 @@ TEST(LayerRaster, fillsAGridLineAsThePixelRowItFallsIn)
 TEST(LayerRaster, placesLabelBoxesOnWholePixels)
 {
     controls::Label letter("A", 15.73f, 12.828f, 17, 27);
-    const PixelRect box = web::LabelBox(letter);
+    const PixelRect box = controls::PaintedBox(letter);
     EXPECT_EQ(box, (PixelRect{16, 13, 33, 40}));
 
     letter.BackColor = controls::Color{0x00FFFF}; // yellow, to see the box
@@ -103,7 +105,7 @@ TEST(LayerRaster, boundsCoverEveryPixelAControlPaints)
     const controls::Line line{.X1 = 10.3f, .Y1 = 70.8f, .X2 = 100.6f, .Y2 = 12.2f, .BorderColor = Black, .BorderWidth = 3};
     Canvas canvas;
     canvas.Paint(&line);
-    const PixelRect bounds = web::PaintedBounds(&line);
+    const PixelRect bounds = controls::PaintedBounds(&line);
     for (int y = 0; y < canvas.image.Height(); ++y) {
         for (int x = 0; x < canvas.image.Width(); ++x) {
             if (canvas.Is(x, y, Black)) {
@@ -133,9 +135,9 @@ TEST(DamageTiles, markAlongASlantedLineEveryPixelItPaints)
                               .BorderWidth = 3};
     Canvas canvas(900, 541);
     canvas.Paint(&side);
-    web::DamageTiles tiles;
+    controls::DamageTiles tiles;
     tiles.Resize(900, 541);
-    web::ForEachPaintedPiece(&side, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
+    controls::ForEachPaintedPiece(&side, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
     const std::vector<PixelRect> runs = tiles.Take();
 
     int marked = 0;
@@ -151,7 +153,7 @@ TEST(DamageTiles, markAlongASlantedLineEveryPixelItPaints)
             ASSERT_TRUE(covered) << x << ',' << y;
         }
     }
-    const PixelRect box = web::PaintedBounds(&side);
+    const PixelRect box = controls::PaintedBounds(&side);
     EXPECT_LT(marked, box.Width() * box.Height() / 3);
     EXPECT_TRUE(tiles.Take().empty()); // taking clears the marks
 }

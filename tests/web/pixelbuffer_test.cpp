@@ -5,7 +5,7 @@
 #include <cmath>
 
 using web::PixelBuffer;
-using web::PixelRect;
+using controls::PixelRect;
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 using web::PixelBuffer;
-using web::PixelRect;
+using controls::PixelRect;
 using web::WebWindow;
 
 namespace {
@@ -69,7 +69,7 @@ TEST(WebWindow, leavesAPressOnAVisibleLabelToTheLabel)
 {
     Window w;
     const controls::Label& letterB = w.window.Form().Controls().Label1[1];
-    const PixelRect box = web::LabelBox(letterB);
+    const PixelRect box = controls::PaintedBox(letterB);
     const float x = float(box.left + 3);
     const float y = float(box.top + 3);
     w.window.PointerDown(1, 0, x, y, 1);
@@ -163,7 +163,7 @@ TEST(WebWindow, showsAndHidesTheGridAndTheReadouts)
     w.window.CheckClick(2, true);
     EXPECT_TRUE(ab.Visible);
     (void)w.window.Paint();
-    const PixelRect box = web::LabelBox(ab);
+    const PixelRect box = controls::PaintedBox(ab);
     EXPECT_TRUE(w.Is(box.left, box.top, controls::Color{0x000000})); // the caption's ink
 }
 

@@ -6,33 +6,14 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, before, beforeEach, describe, test } from 'node:test';
+import { after, describe, test } from 'node:test';
 
-import { PageUrl, launch, mouseDrag, openPage, poll, pressWith, waitFor } from './browser.js';
+import { mouseDrag, poll, pressWith, quietPageEachTest, waitFor } from './browser.js';
 
-let browser;
 let page;
-let record;
 const folder = mkdtempSync(join(tmpdir(), 'altitude-worksheets-'));
-
-async function closeQuietPage() {
-    assert.deepEqual(record.requests.filter((url) => url !== PageUrl), [], 'no network request');
-    assert.deepEqual(record.console, [], 'nothing on the console');
-    assert.deepEqual(record.errors, []);
-    await page.close();
-}
-
-before(async () => { browser = await launch(); });
-after(async () => {
-    await closeQuietPage();
-    await browser.close();
-    rmSync(folder, { recursive: true, force: true });
-});
-beforeEach(async () => {
-    if (page)
-        await closeQuietPage();
-    ({ page, record } = await openPage(browser));
-});
+quietPageEachTest((opened) => { page = opened; });
+after(() => rmSync(folder, { recursive: true, force: true }));
 
 const run = (command, args) => execFileSync(command, args, { encoding: 'utf8' });
 
