@@ -27,18 +27,11 @@
 
 namespace {
 
-class BlankSurface final : public controls::Surface {
-public:
-    void Cls() override {}
-    void Line(float, float, float, float) override {}
-    void Refresh() override {}
-};
-
 struct Figure {
     Figure() { app::PoseFigure(form, app::WorksheetPose{.AngleA = {}, .Lengths = true}); }
     app::WorksheetSource Source() const { return {form.Controls(), metrics, nullptr}; }
 
-    BlankSurface surface;
+    controls::BlankSurface surface;
     qtcontrols::QtTextMetrics metrics;
     app::Form1 form{surface, &metrics};
 };

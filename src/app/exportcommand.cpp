@@ -16,14 +16,6 @@ namespace app {
 
 namespace {
 
-// Without a window nothing is ever drawn on the surface.
-class BlankSurface final : public controls::Surface {
-public:
-    void Cls() override {}
-    void Line(float, float, float, float) override {}
-    void Refresh() override {}
-};
-
 QString Reason(const WriteResult& result, const QString& fileName)
 {
     switch (result.Failure) {
@@ -51,7 +43,7 @@ QString Reason(const WriteResult& result, const QString& fileName)
 
 int RunExport(const ExportRequest& request)
 {
-    BlankSurface surface;
+    controls::BlankSurface surface;
     const qtcontrols::QtTextMetrics metrics;
     Form1 form(surface, &metrics);
     PoseFigure(form, request.Pose);

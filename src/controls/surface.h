@@ -19,4 +19,13 @@ public:
     virtual void Refresh() = 0;
 };
 
+// A surface nothing shows on: for a figure built where there is no window,
+// such as a worksheet written from the command line.
+class BlankSurface final : public Surface {
+public:
+    void Cls() override {}
+    void Line(float, float, float, float) override {}
+    void Refresh() override {}
+};
+
 } // namespace controls
