@@ -78,10 +78,12 @@ screenshot: build web web-test-deps
 	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
 	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
 
-# Makes the README's worksheet picture, without a window.
+# Makes the README's worksheet pictures, without a window: one exported as
+# PNG, and the SVG and PDF of the initial figure as their readers show them.
 worksheet: build
 	@$(BUILD_DIR)/src/app/altitude --export docs/worksheet.png --angle 60 --lengths
 	@echo "worksheet: wrote docs/worksheet.png"
+	@sh scripts/worksheet-renders.sh $(BUILD_DIR)/src/app/altitude
 
 # The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
 package: build
