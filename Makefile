@@ -39,7 +39,7 @@ $(NODE_MODULES)/.package-lock.json: tests/web/package.json tests/web/package-loc
 	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
 
 run: build
-	@$(BUILD_DIR)/src/app/altitude
+	@$(BUILD_DIR)/src/desktop/altitude
 
 test: build web web-test-deps
 	@ctest --preset default -j $(JOBS)
@@ -66,7 +66,7 @@ bench: build
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/bench-runtime \
 		tests/support/with-xvfb.sh $(BUILD_DIR)/bench/altitude_bench
 	@for mode in move memo; do \
-		tests/support/with-xvfb.sh sh bench/xmove_bench.sh $(BUILD_DIR)/src/app/altitude 2000 $$mode; \
+		tests/support/with-xvfb.sh sh bench/xmove_bench.sh $(BUILD_DIR)/src/desktop/altitude 2000 $$mode; \
 	done
 
 # The page in headless Chromium: its size, first figure, time per move, memory.
@@ -75,15 +75,15 @@ bench-web: web web-test-deps
 
 # Makes the README's pictures of the window and of the page.
 screenshot: build web web-test-deps
-	@sh scripts/screenshot.sh $(BUILD_DIR)/src/app/altitude docs/screenshot.png
+	@sh scripts/screenshot.sh $(BUILD_DIR)/src/desktop/altitude docs/screenshot.png
 	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
 
 # Makes the README's worksheet pictures, without a window: one exported as
 # PNG, and the SVG and PDF of the initial figure as their readers show them.
 worksheet: build
-	@$(BUILD_DIR)/src/app/altitude --export docs/worksheet.png --angle 60 --lengths
+	@$(BUILD_DIR)/src/desktop/altitude --export docs/worksheet.png --angle 60 --lengths
 	@echo "worksheet: wrote docs/worksheet.png"
-	@sh scripts/worksheet-renders.sh $(BUILD_DIR)/src/app/altitude
+	@sh scripts/worksheet-renders.sh $(BUILD_DIR)/src/desktop/altitude
 
 # The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
 package: build

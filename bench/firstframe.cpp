@@ -4,8 +4,8 @@
 // descriptor the moment the frame is painted, so the time to exit is not
 // counted.
 
-#include "app/application.h"
-#include "app/form1window.h"
+#include "desktop/application.h"
+#include "desktop/form1window.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -2,7 +2,7 @@
 // the in-process window benchmarks need one; the start-up benchmark launches
 // whole processes of its own.
 
-#include "app/application.h"
+#include "desktop/application.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 // at full input rate, where the window paints once per frame of the screen;
 // and the figure code of one step alone.
 
-#include "app/form1window.h"
+#include "desktop/form1window.h"
 
 #include "figure/initialfigure.h"
 #include "figure/movevertex.h"

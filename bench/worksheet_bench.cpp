@@ -2,11 +2,11 @@
 // PNG picture and the PDF page made in the process, and `altitude --export`
 // as a whole process, from its start to its exit, for each kind of file.
 
-#include "app/form1.h"
-#include "app/worksheet.h"
-#include "app/worksheetpose.h"
+#include "form/form1.h"
+#include "desktop/worksheet.h"
+#include "form/worksheetpose.h"
 
-#include "controls/qt/qttextmetrics.h"
+#include "desktop/controls/qttextmetrics.h"
 #include "controls/surface.h"
 
 #include <QBuffer>

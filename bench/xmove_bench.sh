@@ -8,7 +8,7 @@ set -u
 binary=$1
 moves=${2:-1000}
 mode=${3:-move}
-. "$(dirname "$0")/../tests/realwindow/lib.sh"
+. "$(dirname "$0")/../tests/desktop/realwindow/lib.sh"
 
 start_app "$binary"
 

@@ -9,7 +9,7 @@ fi
 
 binary=$1
 output=${2:-docs/screenshot.png}
-. "$here/../tests/realwindow/lib.sh"
+. "$here/../tests/desktop/realwindow/lib.sh"
 
 start_app "$binary"
 await_screen "the initial figure" pixel_is 524 300 0,0,0 "the altitude AD"

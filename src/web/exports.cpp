@@ -6,9 +6,9 @@
 #include "webwindow.h"
 #include "worksheetpicture.h"
 
-#include "app/controldump.h"
-#include "app/readoutsummary.h"
-#include "app/worksheetsvg.h"
+#include "form/controldump.h"
+#include "form/readoutsummary.h"
+#include "form/worksheetsvg.h"
 
 #include <emscripten/emscripten.h>
 

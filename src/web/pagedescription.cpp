@@ -1,6 +1,6 @@
 #include "pagedescription.h"
 
-#include "app/readoutsummary.h"
+#include "form/readoutsummary.h"
 
 #include <cmath>
 #include <string_view>

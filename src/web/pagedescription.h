@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1controls.h"
+#include "form/form1controls.h"
 
 #include <string>
 

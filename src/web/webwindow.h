@@ -4,7 +4,7 @@
 #include "pixelbuffer.h"
 #include "websurface.h"
 
-#include "app/form1.h"
+#include "form/form1.h"
 #include "controls/damagetiles.h"
 #include "controls/layerdamage.h"
 #include "controls/pixelrect.h"

@@ -2,7 +2,7 @@
 
 #include "pixelbuffer.h"
 
-#include "app/form1controls.h"
+#include "form/form1controls.h"
 
 namespace web {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/form1.h"
+#include "form/form1.h"
 
 #include "support/recordingsurface.h"
 

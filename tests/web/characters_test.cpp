@@ -1,4 +1,4 @@
-#include "app/form1controls.h"
+#include "form/form1controls.h"
 
 #include <gtest/gtest.h>
 

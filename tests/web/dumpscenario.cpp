@@ -9,8 +9,8 @@
 //                           client area and |N| moves of one pixel, to the
 //                           left for N < 0, else to the right
 
-#include "app/controldump.h"
-#include "app/form1.h"
+#include "form/controldump.h"
+#include "form/form1.h"
 
 #include "support/fixedmetrics.h"
 #include "support/recordingsurface.h"

@@ -1,7 +1,7 @@
 #include "web/layerraster.h"
 #include "web/webwindow.h"
 
-#include "app/keycodes.h"
+#include "form/keycodes.h"
 
 #include "fakes.h"
 #include "support/finitecontrols.h"

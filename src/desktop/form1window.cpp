@@ -1,0 +1,258 @@
+#include "form1window.h"
+
+#include "accessibility.h"
+#include "figurewidget.h"
+#include "inputcodes.h"
+#include "form/readoutsummary.h"
+#include "worksheetactions.h"
+
+#include "desktop/controls/buttonwidgets.h"
+#include "desktop/controls/layerpainter.h"
+#include "desktop/controls/optiongroup.h"
+#include "desktop/controls/qtconvert.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+namespace app {
+
+Form1Window::Form1Window(QWidget* parent)
+    : QWidget(parent),
+      m_form(m_surface, &m_metrics)
+{
+    InstallAccessibility();
+    const controls::Form& form = m_form.Controls().Form1;
+    setWindowTitle(qtcontrols::ToQString(form.Caption));
+    // Everything is painted here, the surface first: no background erase.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_surface.SetPens(form.BackColor, form.ForeColor, form.DrawWidth);
+    resize(int(form.ScaleWidth), int(form.ScaleHeight));
+    m_surface.Resize(size(), devicePixelRatio());
+
+    m_form.Form_Load();
+    // The grid lines exist from here on, so the layer can list them.
+    m_layer = controls::LayerDamage(MiddleLayer(m_form.Controls()));
+
+    CreateButtons();
+    ConnectButtons();
+    ConnectFigure();
+    DescribeLengths();
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);
+    new WorksheetActions(*this); // Ctrl+S and Ctrl+P
+}
+
+// Closing the window takes the focus from the figure, after this class's
+// members are gone: the figure must not report it here any more.
+Form1Window::~Form1Window()
+{
+    disconnect(m_figure, nullptr, this, nullptr);
+}
+
+// The widgets are created back to front, which also makes the keyboard focus
+// order that of the tab indexes. The option buttons' group, which takes no
+// focus, comes first, so that the focus chain runs from the reset button
+// straight into the options. The figure comes last in the focus order and is
+// then put beneath them all.
+void Form1Window::CreateButtons()
+{
+    const Form1Controls& c = m_form.Controls();
+    m_option1Group = new qtcontrols::OptionGroup(c.Shape1, this);
+    m_option1Group->setObjectName(QStringLiteral("Option1"));
+    m_option1Group->setAccessibleName(QString::fromUtf8(OptionGroupName));
+    m_command1 = qtcontrols::MakeCommandButton(c.Command1, this);
+    m_command1->setObjectName(QStringLiteral("Command1"));
+    for (int i = 0; i < 2; ++i) {
+        m_option1[i] = qtcontrols::MakeOptionButton(c.Option1[i], m_option1Group);
+        m_option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+    }
+    m_option1Group->FitToButtons();
+    m_check1 = qtcontrols::MakeCheckBox(c.Check1, this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check2 = qtcontrols::MakeCheckBox(c.Check2, this);
+    m_check2->setObjectName(QStringLiteral("Check2"));
+    m_check3 = qtcontrols::MakeCheckBox(c.Check3, this);
+    m_check3->setObjectName(QStringLiteral("Check3"));
+    m_check4 = qtcontrols::MakeCheckBox(c.Check4, this);
+    m_check4->setObjectName(QStringLiteral("Check4"));
+    m_figure = new FigureWidget(this);
+    m_figure->setGeometry(rect());
+    m_figure->lower();
+}
+
+// A click has set the button's value before its handler runs, as the
+// handlers expect: the widget's new state goes into Form1 first.
+void Form1Window::ConnectButtons()
+{
+    Form1Controls& c = m_form.Controls();
+    const auto connectCheck = [this](QCheckBox* box, controls::CheckBox& model, void (Form1::*handler)()) {
+        connect(box, &QCheckBox::clicked, this, [this, box, &model, handler] {
+            model.Value = box->isChecked() ? 1 : 0;
+            Handle([this, handler] { (m_form.*handler)(); });
+        });
+    };
+    connectCheck(m_check1, c.Check1, &Form1::Check1_Click);
+    connectCheck(m_check2, c.Check2, &Form1::Check2_Click);
+    connectCheck(m_check3, c.Check3, &Form1::Check3_Click);
+    connectCheck(m_check4, c.Check4, &Form1::Check4_Click);
+
+    for (int index = 0; index < 2; ++index) {
+        connect(m_option1[index], &QRadioButton::clicked, this, [this, &c, index] {
+            for (int i = 0; i < 2; ++i)
+                c.Option1[i].Value = m_option1[i]->isChecked();
+            Handle([this, index] { m_form.Option1_Click(index); });
+        });
+    }
+
+    connect(m_command1, &QPushButton::clicked, this, [this] { Handle([this] { m_form.Command1_Click(); }); });
+}
+
+// The figure's keys end in Form1's key handler like any other event. A key
+// that repeats moves A at the keyboard's own rate, each step painted as a
+// mouse move is; the description waits until the key is released.
+void Form1Window::ConnectFigure()
+{
+    connect(m_figure, &FigureWidget::keyDown, this, [this](int KeyCode, int Shift, bool repeated) {
+        m_keyRepeating = repeated;
+        Handle([this, KeyCode, Shift] { m_form.Figure_KeyDown(KeyCode, Shift); });
+    });
+    connect(m_figure, &FigureWidget::keyUp, this, [this] {
+        m_keyRepeating = false;
+        DescribeLengths();
+    });
+    connect(m_figure, &FigureWidget::focusChanged, this, [this] {
+        m_keyRepeating = false;
+        m_pacer.Update(m_figure->FocusFrame());
+        DescribeLengths();
+    });
+}
+
+template <typename Handler>
+void Form1Window::Handle(Handler&& handler)
+{
+    handler();
+    m_layer.Collect(m_damage.Tiles());
+    m_pacer.Update(m_damage.Take());
+    // A drag is described where it ends, not at every degree on the way.
+    if (m_form.State().Dragging != 1 && !m_keyRepeating)
+        DescribeLengths();
+}
+
+// A changed description is announced to the screen reader (a description
+// change event of the figure), so it is set only when the text changes.
+void Form1Window::DescribeLengths()
+{
+    std::string description = ReadoutSummary(m_form.Controls());
+    if (description == m_description)
+        return;
+    m_description = std::move(description);
+    m_figure->setAccessibleDescription(QString::fromStdString(m_description));
+}
+
+QImage Form1Window::Picture()
+{
+    m_paintFocusFrame = false;
+    QImage picture = grab().toImage();
+    m_paintFocusFrame = true;
+    return picture;
+}
+
+void Form1Window::CopyToClipboard()
+{
+    QGuiApplication::clipboard()->setImage(Picture());
+}
+
+void Form1Window::ResizeForm()
+{
+    controls::Form& form = m_form.Controls().Form1;
+    form.ScaleWidth = float(width());
+    // A minimized window has no client area to draw in.
+    form.ScaleHeight = isMinimized() ? 0.0f : float(height());
+    m_surface.Resize(size(), devicePixelRatio());
+    m_damage.Resize(size());
+    m_figure->setGeometry(rect());
+    Handle([this] { m_form.Form_Resize(); });
+}
+
+void Form1Window::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ResizeForm();
+}
+
+// Minimizing and restoring change the window's state but not its size.
+void Form1Window::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized() != bool(change->oldState() & Qt::WindowMinimized))
+        ResizeForm();
+}
+
+bool Form1Window::LabelAt(QPointF point) const
+{
+    for (const controls::LayerItem& item : m_layer.Layer()) {
+        const auto* label = std::get_if<const controls::Label*>(&item);
+        if (label && (*label)->Visible && qtcontrols::LabelBox(**label).contains(point.toPoint()))
+            return true;
+    }
+    return false;
+}
+
+void Form1Window::mousePressEvent(QMouseEvent* event)
+{
+    // The first button down decides who has the mouse until all are up.
+    if (event->buttons() == event->button())
+        m_pressOnLabel = LabelAt(event->position());
+    if (m_pressOnLabel)
+        return;
+    const QPointF at = event->position();
+    Handle([&] {
+        m_form.Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    });
+}
+
+void Form1Window::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_pressOnLabel)
+        return;
+    const QPointF at = event->position();
+    Handle([&] {
+        m_form.Form_MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    });
+}
+
+void Form1Window::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool toLabel = m_pressOnLabel;
+    if (event->buttons() == Qt::NoButton)
+        m_pressOnLabel = false;
+    if (toLabel)
+        return;
+    const QPointF at = event->position();
+    Handle([&] {
+        m_form.Form_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), float(at.x()), float(at.y()));
+    });
+}
+
+void Form1Window::paintEvent(QPaintEvent* event)
+{
+    m_surface.Resize(size(), devicePixelRatio()); // in case the window moved to another screen
+    QPainter painter(this);
+    for (const QRect& area : event->region())
+        m_surface.PaintOn(painter, area);
+    if (m_paintFocusFrame && m_figure->hasFocus())
+        m_figure->PaintFocusFrame(painter);
+    qtcontrols::PaintLayer(painter, m_layer.Layer(), event->region());
+}
+
+} // namespace app

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "form/form1.h"
+
+#include "controls/layerdamage.h"
+#include "desktop/controls/damageregion.h"
+#include "desktop/controls/qttextmetrics.h"
+#include "desktop/controls/repaintpacer.h"
+#include "desktop/controls/surfaceimage.h"
+
+#include <QWidget>
+
+#include <string>
+
+class QCheckBox;
+class QMouseEvent;
+class QPushButton;
+class QRadioButton;
+
+namespace qtcontrols {
+class OptionGroup;
+} // namespace qtcontrols
+
+namespace app {
+
+class FigureWidget;
+
+// The window on screen. It paints the surface and the middle layer that
+// Form1 holds, hosts the buttons as toolkit widgets, and turns the toolkit's
+// events into Form1's handlers. Its client area is Form1's scale, in pixels.
+class Form1Window : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1Window(QWidget* parent = nullptr);
+    ~Form1Window() override;
+
+    [[nodiscard]] Form1& form() { return m_form; }
+    [[nodiscard]] const Form1& form() const { return m_form; }
+
+    // The surface with the memo strokes, as the window shows it beneath the figure.
+    [[nodiscard]] const QImage& surfaceImage() const { return m_surface.Image(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void CreateButtons();
+    void ConnectButtons();
+    void ConnectFigure();
+
+    // Gives Form1 the client area as it now is and runs Form_Resize.
+    void ResizeForm();
+
+    // Whether a visible label lies under a point: a press there is the
+    // label's, and the window sees nothing of it until every button is up.
+    [[nodiscard]] bool LabelAt(QPointF point) const;
+
+    // Runs a handler of Form1, then repaints whatever it changed.
+    template <typename Handler>
+    void Handle(Handler&& handler);
+
+    // Keeps the figure's description, which a screen reader speaks, in step
+    // with the read-outs the class can see.
+    void DescribeLengths();
+
+    // The client area as the class sees it, without the keyboard focus frame.
+    [[nodiscard]] QImage Picture();
+
+    // Ctrl+C: the picture, for worksheets.
+    void CopyToClipboard();
+
+    qtcontrols::QtTextMetrics m_metrics;
+    qtcontrols::RepaintPacer m_pacer{*this};
+    qtcontrols::SurfaceImage m_surface{*this, m_pacer};
+    Form1 m_form;
+    controls::LayerDamage m_layer;     // the figure's controls as last painted
+    qtcontrols::DamageRegion m_damage; // where they changed since
+    bool m_pressOnLabel = false;
+    // While a key repeats, like during a drag, the description waits for the end.
+    bool m_keyRepeating = false;
+    bool m_paintFocusFrame = true;
+    std::string m_description;
+
+    FigureWidget* m_figure = nullptr;
+    qtcontrols::OptionGroup* m_option1Group = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QRadioButton* m_option1[2] = {};
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QCheckBox* m_check3 = nullptr;
+    QCheckBox* m_check4 = nullptr;
+};
+
+} // namespace app

@@ -1,0 +1,128 @@
+#include "worksheet.h"
+#include "form/worksheetsvg.h"
+
+#include "desktop/controls/layerpainter.h"
+#include "desktop/controls/qtconvert.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cmath>
+
+namespace app {
+
+namespace {
+
+// Whether anything is drawn on the surface: a blank one is left out of the
+// SVG, which would otherwise carry a picture of nothing.
+bool HasDrawing(const QImage* surface, controls::Color back)
+{
+    if (!surface || surface->isNull())
+        return false;
+    const QImage pixels = surface->convertToFormat(QImage::Format_RGB32);
+    const QRgb blank = qtcontrols::ToQColor(back).rgb();
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x) {
+            if (row[x] != blank)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString DataUri(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+}
+
+// The client area in whole pixels, as the window paints it.
+QRect ClientArea(const controls::Form& form)
+{
+    return QRect(0, 0, int(std::ceil(form.ScaleWidth)), int(std::ceil(form.ScaleHeight)));
+}
+
+// Paints in the client area's pixels: the window's background, the memo
+// strokes, then the figure, back to front, with the window's own painter.
+void PaintFigure(QPainter& painter, const WorksheetSource& source)
+{
+    const controls::Form& form = source.Controls.Form1;
+    const QRectF area(0, 0, form.ScaleWidth, form.ScaleHeight);
+    painter.fillRect(area, qtcontrols::ToQColor(form.BackColor));
+    if (HasDrawing(source.Surface, form.BackColor))
+        painter.drawImage(area, *source.Surface);
+    qtcontrols::PaintLayer(painter, FigureLayer(source.Controls), QRegion(ClientArea(form)));
+}
+
+} // namespace
+
+std::optional<WorksheetFormat> FormatOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("svg"))
+        return WorksheetFormat::Svg;
+    if (suffix == QLatin1String("png"))
+        return WorksheetFormat::Png;
+    if (suffix == QLatin1String("pdf"))
+        return WorksheetFormat::Pdf;
+    return std::nullopt;
+}
+
+std::string WorksheetSvg(const WorksheetSource& source)
+{
+    const controls::Form& form = source.Controls.Form1;
+    const std::string surface = HasDrawing(source.Surface, form.BackColor)
+        ? DataUri(*source.Surface).toStdString() : std::string();
+    return app::WorksheetSvg(source.Controls, source.Metrics, surface);
+}
+
+QImage WorksheetPicture(const WorksheetSource& source, qreal devicePixelRatio)
+{
+    const qreal ratio = 2 * devicePixelRatio;
+    const QRect area = ClientArea(source.Controls.Form1);
+    QImage picture((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
+    if (picture.isNull())
+        return picture;
+    picture.setDevicePixelRatio(ratio);
+    // Printed or placed in a document, it takes the window's size on screen.
+    const int dotsPerMeter = int(std::lround(ratio * 96 / 0.0254));
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&picture);
+    PaintFigure(painter, source);
+    return picture;
+}
+
+void PaintWorksheetPage(QPainter& painter, const QRectF& page, const WorksheetSource& source)
+{
+    const controls::Form& form = source.Controls.Form1;
+    if (!(form.ScaleWidth > 0 && form.ScaleHeight > 0) || page.isEmpty())
+        return;
+    const qreal scale = std::min(page.width() / form.ScaleWidth, page.height() / form.ScaleHeight);
+    const QSizeF size(form.ScaleWidth * scale, form.ScaleHeight * scale);
+    painter.save();
+    painter.translate(page.center() - QPointF(size.width() / 2, size.height() / 2));
+    painter.scale(scale, scale);
+    // Grid lines reach past the client area; the page shows what the window does.
+    painter.setClipRect(QRectF(0, 0, form.ScaleWidth, form.ScaleHeight));
+    PaintFigure(painter, source);
+    painter.restore();
+}
+
+bool PrintWorksheet(QPrinter& printer, const WorksheetSource& source)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    PaintWorksheetPage(painter, QRectF(0, 0, printer.width(), printer.height()), source);
+    return painter.end();
+}
+
+} // namespace app

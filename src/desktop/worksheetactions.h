@@ -1,0 +1,49 @@
+#pragma once
+
+#include "desktop/controls/qttextmetrics.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QPrinter;
+
+namespace app {
+
+class Form1Window;
+struct WorksheetSource;
+
+// The window's worksheets: Ctrl+S saves the figure as a PNG picture or an
+// SVG drawing, Ctrl+P prints it. The dialogs and messages are window-modal
+// and do not hold up the event loop. The folder last saved to is kept for
+// the rest of the run, and nowhere else: the program writes no settings.
+class WorksheetActions : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WorksheetActions(Form1Window& window);
+    ~WorksheetActions() override;
+
+    // Opens the save dialog.
+    void Save();
+    // Writes the figure to `fileName`, of the kind its extension names; says
+    // in a message box why, if it could not.
+    void SaveTo(const QString& fileName);
+
+    // Opens the print dialog, and prints when it is accepted.
+    void Print();
+
+private:
+    [[nodiscard]] WorksheetSource Source() const;
+    // A dialog takes the mouse: a drag cannot go on beneath it.
+    void EndDrag();
+    void Tell(const QString& title, const QString& text);
+
+    Form1Window& m_window;
+    qtcontrols::QtTextMetrics m_metrics;
+    QString m_lastFolder; // empty until the first save dialog
+    std::unique_ptr<QPrinter> m_printer; // keeps the chosen printer and its settings
+};
+
+} // namespace app

@@ -1,0 +1,150 @@
+#include "desktop/application.h"
+#include "desktop/form1window.h"
+
+#include "support/deadline.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QPushButton>
+#include <QtTest>
+
+using app::Form1Window;
+
+// The window worked from the keyboard alone, with real key events through
+// the window, as a keyboard or a presenter remote sends them.
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { app::ConfigureApplication(); }
+
+    void init()
+    {
+        m_window = std::make_unique<Form1Window>();
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get(), DeadlineMs));
+        m_figure = m_window->findChild<QWidget*>("Figure");
+        QVERIFY(m_figure);
+    }
+    void cleanup() { m_window.reset(); }
+
+    // The window opens with the reset button focused, as it always has.
+    void theFigureTakesTheFocusAfterTheCheckBoxes()
+    {
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        m_window->findChild<QCheckBox*>("Check4")->setFocus();
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), m_figure);
+        key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        // One step back from the first button: a remote's user needs no more.
+        key(Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), m_figure);
+    }
+
+    // The frame lies on blank surface only: every pixel it changes is white
+    // without it, and the lines cross it as before. It goes with the focus,
+    // and a copy for a worksheet never shows it.
+    void theFocusFrameShowsOnlyWhileTheFigureHasFocus()
+    {
+        const QColor white(Qt::white);
+        const QColor highlight = m_figure->palette().color(QPalette::Highlight);
+        QCOMPARE(picture().pixelColor(1, 300), white);
+        m_figure->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE_WITH_TIMEOUT(picture().pixelColor(1, 300), highlight, DeadlineMs);
+        const QImage framed = picture();
+
+        QGuiApplication::clipboard()->clear();
+        key(Qt::Key_C, Qt::ControlModifier);
+        const QImage copy = QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(copy.size(), framed.size());
+        int framePixels = 0;
+        for (int y = 0; y < copy.height(); ++y) {
+            for (int x = 0; x < copy.width(); ++x) {
+                if (copy.pixel(x, y) == framed.pixel(x, y))
+                    continue;
+                const QString at = QString("%1,%2").arg(x).arg(y);
+                QVERIFY2(copy.pixelColor(x, y) == white, qPrintable(at));
+                QVERIFY2(x < 3 || y < 3 || x >= copy.width() - 3 || y >= copy.height() - 3, qPrintable(at));
+                ++framePixels;
+            }
+        }
+        QVERIFY(framePixels > 2 * (900 + 541));
+        QCOMPARE(framed.pixelColor(300, 0), QColor(192, 192, 192)); // the top grid line
+        QCOMPARE(framed.pixelColor(450, 1), QColor(192, 192, 192)); // the middle one
+
+        m_window->findChild<QCheckBox*>("Check1")->setFocus();
+        QTRY_COMPARE_WITH_TIMEOUT(picture().pixelColor(1, 300), white, DeadlineMs);
+    }
+
+    void keysTurnAWhileTheFigureHasFocus()
+    {
+        m_figure->setFocus();
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_Left);
+        QCOMPARE(angle(), 77);
+        key(Qt::Key_PageDown);
+        key(Qt::Key_Right);
+        key(Qt::Key_PageUp);
+        QCOMPARE(angle(), 76);
+        key(Qt::Key_Left, Qt::ShiftModifier);
+        key(Qt::Key_PageUp, Qt::ShiftModifier);
+        QCOMPARE(angle(), 96);
+        key(Qt::Key_Left, Qt::KeypadModifier); // the keypad's arrow
+        QCOMPARE(angle(), 97);
+        key(Qt::Key_Home);
+        QCOMPARE(angle(), 74);
+
+        // With the focus elsewhere the same keys do not reach the figure.
+        m_window->findChild<QCheckBox*>("Check2")->setFocus();
+        key(Qt::Key_Left);
+        key(Qt::Key_Home);
+        QCOMPARE(angle(), 74);
+    }
+
+    // A held key repeats at the keyboard's rate, one step per repeat, and
+    // the description a screen reader speaks follows once the key is up.
+    void aHeldKeyStepsAtEveryRepeatAndIsDescribedWhenReleased()
+    {
+        QTest::mouseClick(m_window->findChild<QCheckBox*>("Check2"), Qt::LeftButton);
+        const QString before = m_figure->accessibleDescription();
+        m_figure->setFocus();
+        QWindow* window = m_window->windowHandle();
+        QTest::simulateEvent(window, true, Qt::Key_Right, {}, QString(), false);
+        const QString afterFirst = m_figure->accessibleDescription();
+        for (int i = 0; i < 29; ++i)
+            QTest::simulateEvent(window, true, Qt::Key_Right, {}, QString(), true);
+        QCOMPARE(angle(), 44);
+        QCOMPARE(m_figure->accessibleDescription(), afterFirst);
+        QTest::simulateEvent(window, false, Qt::Key_Right, {}, QString(), false);
+        QVERIFY(m_figure->accessibleDescription() != afterFirst);
+        QVERIFY(before != m_figure->accessibleDescription());
+    }
+
+    void returnAndEnterPressTheFocusedResetButton()
+    {
+        auto* reset = m_window->findChild<QPushButton*>("Command1");
+        for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::KeypadModifier)}) {
+            m_figure->setFocus();
+            key(Qt::Key_Left);
+            reset->setFocus();
+            key(modifiers ? Qt::Key_Enter : Qt::Key_Return, modifiers);
+            QCOMPARE(angle(), 74);
+        }
+    }
+
+private:
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(m_window->windowHandle(), k, modifiers);
+    }
+    [[nodiscard]] std::int64_t angle() const { return m_window->form().State().AngleA; }
+    [[nodiscard]] QImage picture() const { return m_window->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    std::unique_ptr<Form1Window> m_window;
+    QWidget* m_figure = nullptr;
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

@@ -1,0 +1,130 @@
+#include "form/form1.h"
+#include "form/keycodes.h"
+
+#include "support/openedform.h"
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+namespace {
+
+constexpr int NoShift = 0;
+
+// The figure as far as a key or a mouse move can change it.
+void ExpectSameFigure(const Form1& a, const Form1& b)
+{
+    EXPECT_EQ(a.State().AngleA, b.State().AngleA);
+    EXPECT_EQ(a.State().Ax, b.State().Ax);
+    EXPECT_EQ(a.State().Ay, b.State().Ay);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(a.Controls().Line1[i], b.Controls().Line1[i]) << "Line1 " << i;
+    EXPECT_EQ(a.Controls().Line2[0], b.Controls().Line2[0]);
+    EXPECT_EQ(a.Controls().Line3[1], b.Controls().Line3[1]);
+    EXPECT_EQ(a.Controls().Label1[0].Left, b.Controls().Label1[0].Left);
+    EXPECT_EQ(a.Controls().Label3[1].Caption(), b.Controls().Label3[1].Caption());
+    EXPECT_EQ(a.Controls().Label4[1].Left, b.Controls().Label4[1].Left);
+}
+
+} // namespace
+
+// Each key is one move of the mouse: the same AngleA and every control
+// where a drag of as many moves puts it.
+TEST(Figure_KeyDown, stepsAExactlyAsMovesOfTheMouseDo)
+{
+    OpenedForm keyed;
+    OpenedForm dragged;
+    EXPECT_TRUE(keyed.form.Figure_KeyDown(vbKeyLeft, NoShift));
+    EXPECT_TRUE(keyed.form.Figure_KeyDown(vbKeyPageUp, NoShift));
+    EXPECT_TRUE(keyed.form.Figure_KeyDown(vbKeyPageUp, NoShift));
+    dragged.Drag(1, 500, 300, {{490, 300}, {480, 300}, {470, 300}});
+    EXPECT_EQ(keyed.angle(), 77);
+    ExpectSameFigure(keyed.form, dragged.form);
+
+    EXPECT_TRUE(keyed.form.Figure_KeyDown(vbKeyRight, NoShift));
+    EXPECT_TRUE(keyed.form.Figure_KeyDown(vbKeyPageDown, NoShift));
+    dragged.Drag(1, 500, 300, {{510, 300}, {520, 300}});
+    EXPECT_EQ(keyed.angle(), 75);
+    ExpectSameFigure(keyed.form, dragged.form);
+}
+
+TEST(Figure_KeyDown, withShiftMakesTenSingleSteps)
+{
+    OpenedForm shifted;
+    OpenedForm single;
+    EXPECT_TRUE(shifted.form.Figure_KeyDown(vbKeyLeft, vbShiftMask));
+    for (int i = 0; i < 10; ++i)
+        single.form.Figure_KeyDown(vbKeyLeft, NoShift);
+    EXPECT_EQ(shifted.angle(), 84);
+    ExpectSameFigure(shifted.form, single.form);
+
+    shifted.form.Figure_KeyDown(vbKeyPageDown, vbShiftMask);
+    shifted.form.Figure_KeyDown(vbKeyRight, vbShiftMask);
+    EXPECT_EQ(shifted.angle(), 64);
+}
+
+// A key pressed while a button is held turns A but leaves the drag to the
+// mouse: its next move goes on from where the pointer last was.
+TEST(Figure_KeyDown, leavesADragInProgressToTheMouse)
+{
+    OpenedForm f;
+    f.form.Form_MouseDown(1, 0, 500, 300);
+    f.form.Form_MouseMove(1, 0, 490, 280);
+    f.form.Figure_KeyDown(vbKeyRight, vbShiftMask);
+    EXPECT_EQ(f.angle(), 65);
+    EXPECT_EQ(f.form.State().Dragging, 1);
+    EXPECT_EQ(f.form.State().LastX, 490.0f);
+    EXPECT_EQ(f.form.State().LastY, 280.0f);
+    f.form.Form_MouseMove(1, 0, 489, 280);
+    EXPECT_EQ(f.angle(), 66);
+}
+
+// In memo mode the keys are still the figure's, so a front end gives them
+// to nothing else, but they draw nothing and leave A where it is.
+TEST(Figure_KeyDown, inMemoModeTakesTheMovingKeysAndDoesNothing)
+{
+    OpenedForm f;
+    f.ChooseMemo();
+    f.Drag(1, 10, 20, {{30, 40}});
+    const Form1Controls before = f.form.Controls();
+    for (const int key : {vbKeyLeft, vbKeyRight, vbKeyPageUp, vbKeyPageDown}) {
+        EXPECT_TRUE(f.form.Figure_KeyDown(key, NoShift));
+        EXPECT_TRUE(f.form.Figure_KeyDown(key, vbShiftMask));
+    }
+    EXPECT_EQ(f.angle(), 74);
+    EXPECT_EQ(f.form.Controls().Line1[3], before.Line1[3]);
+    EXPECT_EQ(f.surface.segments.size(), 1u);
+}
+
+// Home is the reset button in either mode: A back at 74, the memo kept, and
+// like the button it ends a drag.
+TEST(Figure_KeyDown, homePressesTheResetButton)
+{
+    for (const bool memo : {false, true}) {
+        OpenedForm f;
+        f.Drag(1, 500, 300, {{400, 300}, {300, 300}});
+        if (memo) {
+            f.ChooseMemo();
+            f.Drag(1, 10, 20, {{30, 40}});
+        }
+        const int clears = f.surface.clears;
+        f.form.Form_MouseDown(1, 0, 500, 300);
+        EXPECT_TRUE(f.form.Figure_KeyDown(vbKeyHome, NoShift));
+        EXPECT_EQ(f.angle(), 74);
+        EXPECT_EQ(f.form.State().Dragging, 0);
+        EXPECT_EQ(f.surface.clears, clears);
+        EXPECT_EQ(f.surface.segments.size(), memo ? 1u : 0u);
+    }
+}
+
+TEST(Figure_KeyDown, leavesOtherKeysAndCtrlOrAltCombinationsAlone)
+{
+    OpenedForm f;
+    f.Drag(1, 500, 300, {{400, 300}});
+    for (const int key : {0, 13, 32, 35, 38, 40, 67})
+        EXPECT_FALSE(f.form.Figure_KeyDown(key, NoShift)) << key;
+    EXPECT_FALSE(f.form.Figure_KeyDown(vbKeyLeft, vbCtrlMask));
+    EXPECT_FALSE(f.form.Figure_KeyDown(vbKeyRight, vbAltMask | vbShiftMask));
+    EXPECT_FALSE(f.form.Figure_KeyDown(vbKeyHome, vbCtrlMask));
+    EXPECT_EQ(f.angle(), 75);
+}
