@@ -101,8 +101,19 @@ bool DisplayBroke(const QString& text)
         || text.startsWith(QLatin1String("The Wayland connection experienced a fatal error"));
 }
 
+// Run from cron, ssh or a CI job there is often no XDG_RUNTIME_DIR, and the
+// toolkit says so as it starts, on every run. The program keeps nothing
+// there, so the notice tells the user nothing: a command that succeeds stays
+// silent.
+bool IsRuntimeFolderNotice(const QString& text)
+{
+    return text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"));
+}
+
 void Handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
+    if (IsRuntimeFolderNotice(text))
+        return;
     if (opening) {
         held.append({type, context.file, context.line, context.function, context.category, text});
         if (type == QtFatalMsg)

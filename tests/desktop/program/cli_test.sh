@@ -33,9 +33,16 @@ for wrong in --bogus -x "extra" "--version=1"; do
     grep -q "^altitude: " "$err" || fail "'$wrong' gave no clear message: $(cat "$err")"
 done
 
-# The toolkit's options are the toolkit's: they are not refused.
+# The toolkit's options are the toolkit's: they are not refused. With a
+# platform named the toolkit starts, and without XDG_RUNTIME_DIR (cron, ssh)
+# it would complain; the program's answer stays the only word.
 run 0 -platform offscreen --version
 run 0 --platform offscreen --version
+for option in --version --help; do
+    env -u XDG_RUNTIME_DIR TMPDIR="$runtime" "$binary" --platform offscreen "$option" >"$out" 2>"$err" ||
+        fail "--platform offscreen $option without XDG_RUNTIME_DIR failed: $(cat "$err")"
+    [ -s "$err" ] && fail "$option without XDG_RUNTIME_DIR wrote to standard error: $(cat "$err")"
+done
 
 # Without a display and without arguments: one clear line, status 1.
 run 1

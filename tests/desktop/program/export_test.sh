@@ -27,6 +27,12 @@ for kind in svg png pdf; do
     [ -s "$work/stderr" ] && fail "--export $kind wrote to standard error: $(cat "$work/stderr")"
     [ -s "$work/stdout" ] && fail "--export $kind wrote to standard output"
 done
+# Under cron or ssh there is often no XDG_RUNTIME_DIR: still not a word. (The
+# toolkit then makes its own runtime folder under TMPDIR.)
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR TMPDIR="$work" \
+    "$binary" --export "$work/out/unset.pdf" >"$work/stdout" 2>"$work/stderr" ||
+    fail "--export without XDG_RUNTIME_DIR failed: $(cat "$work/stderr")"
+[ -s "$work/stderr" ] && fail "--export without XDG_RUNTIME_DIR wrote to standard error: $(cat "$work/stderr")"
 xmllint --noout "$work/out/figure.svg" || fail "the SVG is not well-formed XML"
 grep -q '<line x1="179.5" y1="432.8" x2="720.5" y2="432.8" ' "$work/out/figure.svg" || fail "the SVG has no BC"
 grep -q 'x2="524.73016" y2="172.82759"' "$work/out/figure.svg" || fail "the SVG has no A at the worked example's place"
