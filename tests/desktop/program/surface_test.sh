@@ -36,7 +36,7 @@ done
 kill -TERM "$APP_PID"
 wait "$APP_PID"
 status=$?
-[ "$status" -eq 0 ] || fail "SIGTERM did not end the program cleanly (status $status)"
+[ "$status" -eq 0 ] || fail "SIGTERM did not end the program cleanly (status $status): $(cat "$SHOT_DIR/stderr")"
 
 left=$(find "$sandbox" -mindepth 2 | head -n 5)
 [ -z "$left" ] || fail "the program left files behind: $left"
