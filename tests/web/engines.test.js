@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { Colors, parseDump } from './browser.js';
+import { Colors, parseDump, poll } from './browser.js';
 import { startEngine } from './engines.js';
 
 const name = process.env.ALTITUDE_ENGINE || 'chromium';
@@ -21,14 +21,7 @@ after(async () => {
     await engine?.close();
 });
 
-async function waitFor(what, fn, ...args) {
-    const deadline = Date.now() + 20000;
-    while (!(await tab.evaluate(fn, ...args))) {
-        if (Date.now() > deadline)
-            throw new Error(`waited 20 s for ${what}`);
-        await new Promise((resolve) => setTimeout(resolve, 20));
-    }
-}
+const waitFor = (what, fn, ...args) => poll(what, async () => (await tab.evaluate(fn, ...args)) || undefined);
 
 const dump = async () => parseDump(await tab.evaluate(async () => (await window.altitude.ready).dump()));
 const angle = async () => Number((await dump()).State.AngleA);

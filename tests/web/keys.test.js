@@ -93,39 +93,28 @@ describe('the keyboard focus', () => {
         await waitForPixel(page, 'the band gone with the focus', 1, 200, Colors.white);
     });
 
-    test('goes to the figure with a press, its band only after a key, and arrows then turn A', async () => {
+    test('goes to the figure with a press, its band only after a key', async () => {
         await page.focus('#Check2');
         await mouseDrag(page, 450, 300, -3);
         assert.equal(await angle(page), 77);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'figure');
         await waitFor(page, 'a frame', () => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
         assert.deepEqual(await pixel(page, 1, 200), Colors.white);
-        for (let i = 0; i < 10; ++i)
-            await page.keyboard.press('ArrowLeft');
-        assert.equal(await angle(page), 87);
+        await page.keyboard.press('ArrowLeft');
+        assert.equal(await angle(page), 78);
         await waitForPixel(page, 'the band after a key', 1, 200, await page.evaluate(() =>
             getComputedStyle(document.getElementById('figure')).color.match(/\d+/g).slice(0, 3).map(Number)));
     });
 
-    test('leaves a focused button its arrows but turns A with Page Up and Page Down', async () => {
+    test('leaves a focused box its arrows but turns A with Page Down', async () => {
         await page.focus('#Check2');
         await page.keyboard.press('PageDown');
-        await page.keyboard.press('PageDown');
         await page.keyboard.press('ArrowLeft');
-        assert.equal(await angle(page), 72);
-        await page.focus('#Option1_1');
-        await page.keyboard.press('PageUp');
         assert.equal(await angle(page), 73);
-        // Memo mode: Page Up does nothing.
-        await page.click('#Option1_1');
-        await page.keyboard.press('PageUp');
-        assert.equal(await angle(page), 73);
-        assert.equal(await page.evaluate(() => document.activeElement.id), 'Option1_1');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');
     });
-});
 
-describe('inside another site\'s frame', () => {
-    test('a click on the figure brings the keys into the page: arrows, and Ctrl+S to its own dialog', async () => {
+    test('comes into the page inside another site\'s frame with a click on the figure: arrows and Ctrl+S', async () => {
         const host = join(mkdtempSync(join(tmpdir(), 'altitude-frame-')), 'host.html');
         writeFileSync(host, `<body style="margin:0"><iframe src="${PageUrl}" width="900" height="541"
             style="border:0;display:block"></iframe><script>window.keys = [];
