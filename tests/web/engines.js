@@ -62,6 +62,8 @@ async function webkitEngine() {
     const port = await freePort();
     const driver = spawn(process.env.ALTITUDE_WEBKIT_DRIVER || '/usr/bin/WebKitWebDriver', [`--port=${port}`],
                          { stdio: 'ignore' });
+    // Whatever happens to the test, the driver (and with it the browser) ends with it.
+    process.on('exit', () => driver.kill());
     const base = `http://127.0.0.1:${port}`;
     async function call(method, path, body) {
         const response = await fetch(`${base}${path}`, {
