@@ -2,9 +2,14 @@
 // a band along the edges while it has the focus, and the keys that turn A,
 // all ending in Form1's key handler.
 import assert from 'node:assert/strict';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
 import { describe, test } from 'node:test';
+import { pathToFileURL } from 'node:url';
 
-import { Colors, angle, mouseDrag, pixel, pressWith, quietPageEachTest, waitFor, waitForPixel } from './browser.js';
+import { Colors, PageUrl, angle, mouseDrag, pixel, pressWith, quietPageEachTest, waitFor,
+         waitForPixel } from './browser.js';
 
 let page;
 quietPageEachTest((opened) => { page = opened; });
@@ -88,12 +93,44 @@ describe('the keyboard focus', () => {
         await waitForPixel(page, 'the band gone with the focus', 1, 200, Colors.white);
     });
 
-    test('stays where it was when the figure is dragged', async () => {
+    test('goes to the figure with a press, its band only after a key', async () => {
         await page.focus('#Check2');
         await mouseDrag(page, 450, 300, -3);
         assert.equal(await angle(page), 77);
-        assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'figure');
         await waitFor(page, 'a frame', () => new Promise((resolve) => requestAnimationFrame(() => resolve(true))));
         assert.deepEqual(await pixel(page, 1, 200), Colors.white);
+        await page.keyboard.press('ArrowLeft');
+        assert.equal(await angle(page), 78);
+        await waitForPixel(page, 'the band after a key', 1, 200, await page.evaluate(() =>
+            getComputedStyle(document.getElementById('figure')).color.match(/\d+/g).slice(0, 3).map(Number)));
+    });
+
+    test('leaves a focused box its arrows but turns A with Page Down', async () => {
+        await page.focus('#Check2');
+        await page.keyboard.press('PageDown');
+        await page.keyboard.press('ArrowLeft');
+        assert.equal(await angle(page), 73);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');
+    });
+
+    test('comes into the page inside another site\'s frame with a click on the figure: arrows and Ctrl+S', async () => {
+        const host = join(mkdtempSync(join(tmpdir(), 'altitude-frame-')), 'host.html');
+        writeFileSync(host, `<body style="margin:0"><iframe src="${PageUrl}" width="900" height="541"
+            style="border:0;display:block"></iframe><script>window.keys = [];
+            addEventListener('keydown', (e) => window.keys.push(e.key));</script></body>`);
+        const framed = await page.browser().newPage();
+        await framed.setViewport({ width: 1000, height: 700 });
+        await framed.goto(pathToFileURL(host).href, { waitUntil: 'load' });
+        const frame = framed.frames().find((f) => f.url() === PageUrl);
+        await waitFor(frame, 'the framed page', async () => (await window.altitude.ready) && true);
+        await framed.mouse.click(450, 300);
+        await framed.keyboard.press('ArrowLeft');
+        await pressWith(framed, 'Control', 'KeyS');
+        await waitFor(frame, 'the save dialog in the frame', () => document.getElementById('save').open);
+        assert.equal(await angle(frame), 75);
+        assert.deepEqual(await framed.evaluate(() => window.keys), []);
+        await framed.close();
+        rmSync(dirname(host), { recursive: true, force: true });
     });
 });

@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
-import { Colors, PageUrl, controls, launch, number, openPage, pixel, waitFor, waitForPixel } from './browser.js';
+import { Colors, PageUrl, controls, launch, number, openPage, pixel, poll, waitFor, waitForPixel } from './browser.js';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -138,3 +138,30 @@ describe('the page at other pixel ratios', () => {
         await page.close();
     });
 });
+
+describe('a screen held upright', () => {
+    for (const [width, height] of [[768, 1024], [390, 844]]) {
+        test(`shows the whole triangle at ${width} x ${height}, BC level, in a landscape window`, async () => {
+            const { page } = await openPage(browser, { width, height });
+            const c = await controls(page);
+            assert.equal(number(c.Form1.ScaleWidth), width);
+            assert.equal(number(c.Form1.ScaleHeight), Math.round((width * 541) / 900));
+            assert.equal(c.State.By, c.State.Cy, 'BC horizontal');
+            const inside = (x, y) => x >= 0 && x <= width && y >= 0 && y <= height;
+            for (const vertex of ['A', 'B', 'C'])
+                assert.ok(inside(number(c.State[`${vertex}x`]), number(c.State[`${vertex}y`])), vertex);
+            for (const letter of ['Label1(0)', 'Label1(1)', 'Label1(2)']) {
+                const { Left, Top, Width, Height } = c[letter];
+                assert.ok(inside(number(Left), number(Top)) && inside(number(Left) + number(Width), number(Top) + number(Height)),
+                          `${letter} inside the viewport`);
+            }
+            await waitForPixel(page, 'BC painted', Math.round(number(c.State.Bx)) + 20, Math.floor(number(c.State.By)), Colors.black);
+            // Turned on its side, the window fills the viewport again.
+            await page.setViewport({ width: height, height: width });
+            await poll('the client area to fill the turned viewport', async () =>
+                (number((await controls(page)).Form1.ScaleHeight) === width ? true : undefined));
+            await page.close();
+        });
+    }
+});
+

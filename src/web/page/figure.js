@@ -74,12 +74,9 @@ function makeFigure(element, canvas, core) {
         handled();
     };
 
-    // A press drags and leaves the keyboard focus where it was, as on the
-    // desktop: the figure takes the focus from Tab alone.
-    element.addEventListener('mousedown', (e) => e.preventDefault());
-
     element.addEventListener('pointerdown', handle((e) => {
         origin = element.getBoundingClientRect();
+        takeFocus();
         try {
             element.setPointerCapture(e.pointerId);
         } catch {
@@ -130,7 +127,17 @@ function makeFigure(element, canvas, core) {
         keyRepeating = false;
         handled();
     };
-    element.addEventListener('focus', focusMoved(true));
+    // A press of any pointer gives the figure the keyboard focus, so that
+    // the arrows are its next; inside another site's frame this also brings
+    // the keys into the page. The band waits for a key, as a focus ring
+    // waits for one after a click elsewhere.
+    let pressing = false;
+    function takeFocus() {
+        pressing = true;
+        element.focus({ preventScroll: true });
+        pressing = false;
+    }
+    element.addEventListener('focus', () => focusMoved(!pressing)());
     element.addEventListener('blur', focusMoved(false));
 
     function resize() {
@@ -169,12 +176,15 @@ function makeFigure(element, canvas, core) {
         onPainted: (listener) => painted.push(listener),
         onHandled: (listener) => handledListeners.push(listener),
 
-        // A key of the figure's, in Form1's key codes, while it has the
-        // focus: true when the key handler took it. A held key repeats, one
-        // step per repeat, each painted at the next frame.
+        // A key of the figure's, in Form1's key codes: true when the key
+        // handler took it. A key on the focused figure shows the band if a
+        // press gave it the focus. A held key repeats, one step per repeat,
+        // each painted at the next frame.
         keyDown(keyCode, e) {
             if (!core.keyDown(keyCode, shiftCode(e)))
                 return false;
+            if (!focusBand && document.activeElement === element)
+                showFocusBand(true);
             keyRepeating = e.repeat;
             handled();
             return true;

@@ -2,11 +2,15 @@
 // keys that act on the figure end in a handler of the C++ window, as the
 // mouse does. Ctrl+P needs none: the browser prints, and the page hands it
 // the figure (worksheets.js).
-const FigureKeys = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36 }; // app/keycodes.h
+const FigureKeys = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36 }; // form/keycodes.h
 
 function makeKeys(figureElement, actions) {
     const command = (e) => (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey;
     const letter = (e) => e.key.toLowerCase();
+    // The window and the page around it, but not the save dialog.
+    const windowElement = figureElement.parentElement;
+    const inWindow = (target) => target === document.body || target === document.documentElement
+        || windowElement.contains(target);
     const bindings = [
         // Ctrl+C: the window as it looks, as an image, for worksheets.
         { matches: (e) => command(e) && letter(e) === 'c', run: actions.copyWindow },
@@ -17,6 +21,11 @@ function makeKeys(figureElement, actions) {
         // handler says whether a key is the figure's: one it leaves (with
         // Ctrl, say) does what the browser does with it.
         { matches: (e) => e.target === figureElement && e.key in FigureKeys,
+          run: (e) => actions.figureKey(FigureKeys[e.key], e) },
+        // Page Up and Page Down wherever the focus is in the window, since
+        // no button uses them: a presenter's remote sends them, and works
+        // from the first moment, with no click and no Tab.
+        { matches: (e) => (e.key === 'PageUp' || e.key === 'PageDown') && inWindow(e.target),
           run: (e) => actions.figureKey(FigureKeys[e.key], e) },
     ];
 
@@ -30,7 +39,7 @@ function makeKeys(figureElement, actions) {
         }
     });
     document.addEventListener('keyup', (e) => {
-        if (e.target === figureElement && e.key in FigureKeys)
+        if (e.key in FigureKeys && inWindow(e.target))
             actions.figureKeyUp();
     });
     return bindings;
