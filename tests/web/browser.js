@@ -13,14 +13,14 @@ import puppeteer from 'puppeteer-core';
 export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
 export const PageUrl = pathToFileURL(PagePath).href;
 
-export async function launch() {
+export async function launch({ args = [] } = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: process.env.ALTITUDE_CHROMIUM || '/usr/bin/chromium',
         headless: true,
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
-               `--user-data-dir=${profile}`],
+               `--user-data-dir=${profile}`, ...args],
     });
     const close = browser.close.bind(browser);
     browser.close = async () => {
@@ -31,21 +31,30 @@ export async function launch() {
 }
 
 // A page at `width` x `height` CSS pixels and `ratio` device pixels to the
-// pixel, with every request and console message recorded, the figure painted.
-export async function openPage(browser, { width = 900, height = 541, ratio = 1 } = {}) {
+// pixel, with every request and console message recorded (and anything the
+// page's Content-Security-Policy refused), the figure painted.
+export async function openPage(browser, { width = 900, height = 541, ratio = 1, url = PageUrl } = {}) {
     const page = await browser.newPage();
     const record = { requests: [], console: [], errors: [] };
     page.on('request', (request) => record.requests.push(request.url()));
     page.on('console', (message) => record.console.push(`${message.type()}: ${message.text()}`));
     page.on('pageerror', (error) => record.errors.push(String(error)));
+    await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
+        (e) => console.error(`refused by the policy: ${e.effectiveDirective} ${e.blockedURI}`)));
     await page.setViewport({ width, height, deviceScaleFactor: ratio });
-    await page.goto(PageUrl, { waitUntil: 'load' });
-    await page.evaluate(async () => {
+    await page.goto(url, { waitUntil: 'load' });
+    await figureShown(page);
+    return { page, record };
+}
+
+// Waits for the page's first figure, as after a load or a reload.
+export async function figureShown(page) {
+    await waitFor(page, 'the first figure', async () => {
         const api = await window.altitude.ready;
         await api.firstFigure;
+        return true;
     });
     await installReader(page);
-    return { page, record };
 }
 
 // For a suite: one browser, and a fresh page at the design size for each
