@@ -1,8 +1,10 @@
 // Debian's Chromium, headless, driven by puppeteer-core: a fresh profile per
 // launch, no network services of its own, and the page opened from disk.
+import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
+import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import assert from 'node:assert/strict';
@@ -12,6 +14,32 @@ import puppeteer from 'puppeteer-core';
 
 export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
 export const PageUrl = pathToFileURL(PagePath).href;
+// The site `make web` writes beside the page.
+export const SitePath = resolve(process.env.ALTITUDE_WEB_SITE || join(dirname(PagePath), 'site'));
+
+// Serves `folder` as a plain static server does, on a free port of
+// 127.0.0.1, once it answers; stop() ends it.
+export async function serveFolder(folder) {
+    const port = await new Promise((resolve, reject) => {
+        const probe = createServer().on('error', reject);
+        probe.listen(0, '127.0.0.1', () => {
+            const { port } = probe.address();
+            probe.close(() => resolve(port));
+        });
+    });
+    const origin = `http://127.0.0.1:${port}`;
+    const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', folder],
+                         { stdio: 'ignore' });
+    const stop = () => server.kill();
+    try {
+        await poll('the static server to answer', () =>
+            fetch(`${origin}/`).then((response) => (response.ok ? true : undefined), () => undefined));
+    } catch (error) {
+        stop();
+        throw error;
+    }
+    return { origin, port, stop };
+}
 
 export async function launch({ args = [] } = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));

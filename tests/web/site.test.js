@@ -1,125 +1,88 @@
-// The site as a pupil's tablet uses it: served by a plain static server on
-// this machine, installable, working with the network gone after one visit,
-// and taking a new build on the next visit with a network. Then the same
-// site from a school server's plain-http address, a context the browser
-// does not trust (no service worker, fewer pointer events).
+// The site as a pupil's tablet uses it, served by a plain static server on
+// this machine: installable, working with the network gone after one visit,
+// taking a new build on the next visit with a network; and from a school
+// server's plain-http address, which the browser does not trust.
 import assert from 'node:assert/strict';
-import { execFileSync, spawn } from 'node:child_process';
+import { execFileSync } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, test } from 'node:test';
 
-import { Colors, angle, figureShown, launch, mouseDrag, openPage, pixel, poll, waitFor } from './browser.js';
+import { Colors, SitePath, angle, figureShown, launch, mouseDrag, openPage, pixel, serveFolder, waitFor }
+    from './browser.js';
 
-const SitePath = resolve(process.env.ALTITUDE_WEB_SITE || 'build-web/site');
-const SiteScript = fileURLToPath(new URL('../../src/web/site/site.py', import.meta.url));
-// A name for a school server, which the browser is told lies at 127.0.0.1:
-// nothing leaves this machine, yet the page's origin is neither loopback
-// nor secure.
-const SchoolHost = 'school.test';
-
-const version = (site) => /const Version = '(\w+)'/.exec(readFileSync(join(site, 'sw.js'), 'utf8'))[1];
-
-function freePort() {
-    return new Promise((resolve, reject) => {
-        const probe = createServer().on('error', reject);
-        probe.listen(0, '127.0.0.1', () => {
-            const { port } = probe.address();
-            probe.close(() => resolve(port));
-        });
-    });
-}
-
-let work;
-let root;
-let server;
-let origin;
-let browser;
-let page;
-let record;
+const work = mkdtempSync(join(tmpdir(), 'altitude-site-'));
+const root = join(work, 'root');
+let server, browser, page, record;
 
 before(async () => {
-    work = mkdtempSync(join(tmpdir(), 'altitude-site-'));
-    root = join(work, 'root');
     cpSync(SitePath, root, { recursive: true });
-    const port = await freePort();
-    origin = `http://127.0.0.1:${port}`;
-    server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', root],
-                   { stdio: 'ignore' });
-    await poll('the static server to answer', () =>
-        fetch(`${origin}/`).then((response) => (response.ok ? true : undefined), () => undefined));
-    browser = await launch({ args: [`--host-resolver-rules=MAP ${SchoolHost} 127.0.0.1`,
-                                     '--disable-features=HttpsUpgrades'] });
+    server = await serveFolder(root);
+    // school.test lies at 127.0.0.1, so nothing leaves this machine, yet
+    // its pages are neither loopback nor a secure context.
+    browser = await launch({ args: ['--host-resolver-rules=MAP school.test 127.0.0.1',
+                                    '--disable-features=HttpsUpgrades'] });
 });
-
 after(async () => {
     await browser?.close();
-    server?.kill();
+    server?.stop();
     rmSync(work, { recursive: true, force: true });
 });
 
-// Every request the page made went to the site, and it said nothing.
-function assertQuiet(site) {
-    assert.deepEqual(record.requests.filter((url) => !url.startsWith(`${site}/`)), [], 'requests beyond the site');
-    assert.deepEqual(record.console, [], 'nothing on the console, nothing refused');
-    assert.deepEqual(record.errors, []);
-}
-
-async function reload() {
+// Offline or not, a reload shows the figure, and the page asked nothing
+// beyond its site and said nothing, nothing refused by its policy.
+async function reload(offline) {
+    await page.setOfflineMode(offline);
     await page.reload({ waitUntil: 'load' });
     await figureShown(page);
 }
+function assertQuiet(site) {
+    assert.deepEqual(record.requests.filter((url) => !url.startsWith(`${site}/`)), [], 'requests beyond the site');
+    assert.deepEqual([...record.console, ...record.errors], []);
+}
 
 test('installs, and works with the network gone after one visit', async () => {
-    ({ page, record } = await openPage(browser, { url: `${origin}/` }));
+    ({ page, record } = await openPage(browser, { url: `${server.origin}/` }));
     await waitFor(page, 'the service worker to control the page', () => navigator.serviceWorker.controller !== null);
     const session = await page.createCDPSession();
-    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
-    assert.deepEqual(installabilityErrors, []);
+    assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
     const manifest = JSON.parse(readFileSync(join(SitePath, 'manifest.json'), 'utf8'));
     assert.equal(manifest.name, (await page.title()).replace(/\u00a0/g, ' '), 'the manifest names the window');
 
-    await page.setOfflineMode(true);
-    await reload();
+    await reload(true);
     assert.deepEqual(await pixel(page, 300, 432), Colors.black, 'BC drawn');
     await mouseDrag(page, 450, 300, -5);
     assert.equal(await angle(page), 79);
-    assertQuiet(origin);
+    assertQuiet(server.origin);
 });
 
 test('a new build replaces the cached one on the next visit with a network', async () => {
-    // The second build: a changed page through the same script.
     const changed = join(work, 'changed.html');
     writeFileSync(changed, readFileSync(join(SitePath, 'index.html'), 'utf8')
-        .replace('<head>', '<head>\n<meta name="altitude-build" content="second">'));
-    const second = join(work, 'second');
-    execFileSync('python3', [SiteScript, '--page', changed, '--out', second]);
-    assert.notEqual(version(second), version(SitePath));
-    cpSync(second, root, { recursive: true });
+        .replace('<head>', '<head>\n<meta name="build" content="second">'));
+    execFileSync('python3', [fileURLToPath(new URL('../../src/web/site/site.py', import.meta.url)),
+                             '--page', changed, '--out', root]);
+    const version = /const Version = '(\w+)'/.exec(readFileSync(join(root, 'sw.js'), 'utf8'))[1];
 
-    await page.setOfflineMode(false);
-    await reload();
-    await waitFor(page, 'the second build, alone, in the cache', async (wanted) => {
+    await reload(false);
+    await waitFor(page, 'the second build, alone, in the cache', async (version) => {
         const names = await caches.keys();
-        return names.length === 1 && names[0].endsWith(` ${wanted}`);
-    }, version(second));
-
-    await page.setOfflineMode(true);
-    await reload();
-    assert.ok(await page.$('meta[name="altitude-build"]'), 'the second build, offline');
+        return names.length === 1 && names[0].endsWith(` ${version}`);
+    }, version);
+    await reload(true);
+    assert.ok(await page.$('meta[name="build"]'), 'the second build, offline');
     await mouseDrag(page, 450, 300, 5);
     assert.equal(await angle(page), 69);
-    assertQuiet(origin);
+    assertQuiet(server.origin);
     await page.close();
 });
 
-// Without coalesced events the browser merges moves, so A may turn by
-// fewer degrees than moves; it must still turn, and the right way.
+// Without coalesced events the browser may merge moves, and A turn by fewer
+// degrees than moves; it must still turn, the right way.
 test('turns A the right way from a plain-http address', async () => {
-    const school = `http://${SchoolHost}:${new URL(origin).port}`;
+    const school = `http://school.test:${server.port}`;
     ({ page, record } = await openPage(browser, { url: `${school}/` }));
     assert.equal(await page.evaluate(() => window.isSecureContext), false);
     await mouseDrag(page, 450, 300, -20);
