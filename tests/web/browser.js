@@ -1,8 +1,8 @@
 // Debian's Chromium, headless, driven by puppeteer-core: a fresh profile per
-// launch, no network services of its own, and the page opened from disk.
+// launch, no network services of its own, and the page opened from disk (or
+// the site from a static server on this machine).
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
-import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -17,21 +17,19 @@ export const PageUrl = pathToFileURL(PagePath).href;
 // The site `make web` writes beside the page.
 export const SitePath = resolve(process.env.ALTITUDE_WEB_SITE || join(dirname(PagePath), 'site'));
 
-// Serves `folder` as a plain static server does, on a free port of
-// 127.0.0.1, once it answers; stop() ends it.
+// Serves `folder` as a plain static server does, on a port of 127.0.0.1
+// that the system picks (so no other test's server can take it first),
+// once it answers; stop() ends it.
 export async function serveFolder(folder) {
-    const port = await new Promise((resolve, reject) => {
-        const probe = createServer().on('error', reject);
-        probe.listen(0, '127.0.0.1', () => {
-            const { port } = probe.address();
-            probe.close(() => resolve(port));
-        });
-    });
-    const origin = `http://127.0.0.1:${port}`;
-    const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', folder],
-                         { stdio: 'ignore' });
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                         { stdio: ['ignore', 'pipe', 'ignore'] });
+    let said = '';
+    server.stdout.on('data', (chunk) => { said += chunk; });
     const stop = () => server.kill();
+    let port, origin;
     try {
+        port = Number(await poll('the static server to say its port', () => /port (\d+)/.exec(said)?.[1]));
+        origin = `http://127.0.0.1:${port}`;
         await poll('the static server to answer', () =>
             fetch(`${origin}/`).then((response) => (response.ok ? true : undefined), () => undefined));
     } catch (error) {
