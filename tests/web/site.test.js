@@ -1,7 +1,5 @@
-// The site as a pupil's tablet uses it, served by a plain static server on
-// this machine: installable, working with the network gone after one visit,
-// taking a new build on the next visit with a network; and from a school
-// server's plain-http address, which the browser does not trust.
+// The site as a tablet uses it, from a static server on this machine:
+// installable, offline after one visit, updated on the next visit online.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -20,8 +18,7 @@ let server, browser, page, record;
 before(async () => {
     cpSync(SitePath, root, { recursive: true });
     server = await serveFolder(root);
-    // school.test lies at 127.0.0.1, so nothing leaves this machine, yet
-    // its pages are neither loopback nor a secure context.
+    // school.test is 127.0.0.1, yet neither loopback nor a secure context.
     browser = await launch({ args: ['--host-resolver-rules=MAP school.test 127.0.0.1',
                                     '--disable-features=HttpsUpgrades'] });
 });
@@ -31,13 +28,12 @@ after(async () => {
     rmSync(work, { recursive: true, force: true });
 });
 
-// Offline or not, a reload shows the figure, and the page asked nothing
-// beyond its site and said nothing, nothing refused by its policy.
 async function reload(offline) {
     await page.setOfflineMode(offline);
     await page.reload({ waitUntil: 'load' });
     await figureShown(page);
 }
+// Nothing asked beyond the site, nothing said, nothing refused by the policy.
 function assertQuiet(site) {
     assert.deepEqual(record.requests.filter((url) => !url.startsWith(`${site}/`)), [], 'requests beyond the site');
     assert.deepEqual([...record.console, ...record.errors], []);
@@ -46,11 +42,10 @@ function assertQuiet(site) {
 test('installs, and works with the network gone after one visit', async () => {
     ({ page, record } = await openPage(browser, { url: `${server.origin}/` }));
     await waitFor(page, 'the service worker to control the page', () => navigator.serviceWorker.controller !== null);
-    const session = await page.createCDPSession();
-    assert.deepEqual((await session.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+    const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
     const manifest = JSON.parse(readFileSync(join(SitePath, 'manifest.json'), 'utf8'));
     assert.equal(manifest.name, (await page.title()).replace(/\u00a0/g, ' '), 'the manifest names the window');
-
     await reload(true);
     assert.deepEqual(await pixel(page, 300, 432), Colors.black, 'BC drawn');
     await mouseDrag(page, 450, 300, -5);
@@ -65,7 +60,6 @@ test('a new build replaces the cached one on the next visit with a network', asy
     execFileSync('python3', [fileURLToPath(new URL('../../src/web/site/site.py', import.meta.url)),
                              '--page', changed, '--out', root]);
     const version = /const Version = '(\w+)'/.exec(readFileSync(join(root, 'sw.js'), 'utf8'))[1];
-
     await reload(false);
     await waitFor(page, 'the second build, alone, in the cache', async (version) => {
         const names = await caches.keys();
@@ -79,8 +73,7 @@ test('a new build replaces the cached one on the next visit with a network', asy
     await page.close();
 });
 
-// Without coalesced events the browser may merge moves, and A turn by fewer
-// degrees than moves; it must still turn, the right way.
+// Without coalesced events merged moves may turn A by less, but the right way.
 test('turns A the right way from a plain-http address', async () => {
     const school = `http://school.test:${server.port}`;
     ({ page, record } = await openPage(browser, { url: `${school}/` }));
