@@ -4,12 +4,21 @@ scripts, the WebAssembly (deflated: it shrinks to less than half, and the
 browser inflates it natively) and the font inline (with the font's metrics
 from FONT.json beside the font), the font's licence in a comment.
 
+The page carries a Content-Security-Policy that allows its one style and its
+one script, by their hashes, the compilation of its WebAssembly and nothing
+else: no other origin, no eval, no plugins. With --site HEAD.html the page is
+the site's index.html instead: HEAD.html goes into the head, and the policy
+also lets it load the site's own manifest, icons and service worker.
+
 bundle.py --template page.html --style page.css --core core.js --wasm core.wasm
-          --font font.woff2 --licence LICENCE.txt --out altitude.html SCRIPT.js...
+          --font font.woff2 --licence LICENCE.txt [--site HEAD.html]
+          --out altitude.html SCRIPT.js...
 """
 import argparse
 import base64
+import hashlib
 import pathlib
+import re
 import zlib
 
 
@@ -17,10 +26,41 @@ def read(path):
     return pathlib.Path(path).read_text(encoding='utf-8')
 
 
+def source_hash(page, element):
+    """The CSP source for the text of the page's one <element>, as the
+    browser hashes it: every character between the tags, in UTF-8."""
+    texts = re.findall(f'<{element}>(.*?)</{element}>', page, re.S)
+    if len(texts) != 1:
+        raise SystemExit(f'bundle.py: the page must have exactly one <{element}>')
+    digest = hashlib.sha256(texts[0].encode('utf-8')).digest()
+    return "'sha256-" + base64.b64encode(digest).decode('ascii') + "'"
+
+
+def policy(page, site):
+    # 'wasm-unsafe-eval' lets WebAssembly compile and nothing else that eval
+    # would. Images from data: are the memo strokes inside the printed
+    # drawing. A policy in a <meta> cannot forbid framing (frame-ancestors):
+    # the README gives the header for servers that can.
+    own = "'self' " if site else ''
+    directives = [
+        "default-src 'none'",
+        f"script-src {source_hash(page, 'script')} 'wasm-unsafe-eval'",
+        f"style-src {source_hash(page, 'style')}",
+        f'img-src {own}data:',
+        "object-src 'none'",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ]
+    if site:
+        directives += ["manifest-src 'self'", "worker-src 'self'"]
+    return '; '.join(directives)
+
+
 def main():
     parser = argparse.ArgumentParser()
     for option in ('template', 'style', 'core', 'wasm', 'font', 'licence', 'out'):
         parser.add_argument('--' + option, required=True)
+    parser.add_argument('--site')
     parser.add_argument('scripts', nargs='+')
     args = parser.parse_args()
 
@@ -31,8 +71,10 @@ def main():
         ["(function () {", "'use strict';", read(args.core),
          f"const AltitudeWasm = '{wasm}';", f"const AltitudeFont = '{font}';", f"const AltitudeFontMetrics = {metrics};"]
         + [read(path) for path in args.scripts] + ["})();"])
-    if '</script' in script.lower():
-        raise SystemExit('bundle.py: a script contains </script>, which would end it early')
+    if '</script' in script.lower() or '<!--' in script:
+        # The first would end the script early; the second would make the
+        # browser read what follows differently from what was hashed.
+        raise SystemExit('bundle.py: a script contains </script> or <!--')
 
     # The licence goes into an HTML comment, which "--" must not appear in.
     notice = ('The captions of this page are set in a subset of IPAPGothic, embedded\n'
@@ -40,8 +82,11 @@ def main():
               + read(args.licence)).replace('--', '- -')
 
     page = read(args.template)
-    for key, value in (('@FONT_NOTICE@', notice), ('@STYLE@', read(args.style)), ('@SCRIPT@', script)):
+    head = read(args.site).strip() if args.site else ''
+    for key, value in (('@FONT_NOTICE@', notice), ('@SITE_HEAD@\n', head + '\n' if head else ''),
+                       ('@STYLE@', read(args.style)), ('@SCRIPT@', script)):
         page = page.replace(key, value)
+    page = page.replace('@POLICY@', policy(page, args.site is not None))
     pathlib.Path(args.out).write_text(page, encoding='utf-8')
 
 

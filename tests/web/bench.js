@@ -1,16 +1,17 @@
 // The page's benchmark in headless Chromium (make bench-web): the file's
 // size, the time from navigation to the first painted figure, the script
 // time per move event over a 2000-move drag with its painting, the memory
-// after the drag, and how many moves were lost.
+// after the drag, and how many moves were lost; the site's size and its
+// first figure on a visit with the network gone.
 //   ALTITUDE_WEB_PAGE=build-web/altitude.html node tests/web/bench.js
 // Times come from the browser's own trace (microseconds): the page's timer
 // is too coarse for events this short.
-import { mkdtempSync, rmSync, statSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { launch, openPage } from './browser.js';
+import { SitePath, launch, openPage, serveFolder } from './browser.js';
 
 const Loads = 15;
 const Moves = 2000;
@@ -116,6 +117,27 @@ try {
     }
     rmSync(folder, { recursive: true, force: true });
 
+    // The site served from this machine: after one visit has filled the
+    // service worker's cache, visits with the network gone.
+    const siteSize = readdirSync(SitePath).reduce((total, name) => total + statSync(join(SitePath, name)).size, 0);
+    const offlineFigures = [];
+    const server = await serveFolder(SitePath);
+    try {
+        const { page: first } = await openPage(browser, { url: `${server.origin}/` });
+        await first.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+        await first.close();
+        for (let i = 0; i < Loads; ++i) {
+            const visit = await browser.newPage();
+            await visit.setViewport({ width: 900, height: 541 });
+            await visit.setOfflineMode(true);
+            await visit.goto(`${server.origin}/`, { waitUntil: 'load' });
+            offlineFigures.push(await visit.evaluate(async () => (await window.altitude.ready).firstFigure));
+            await visit.close();
+        }
+    } finally {
+        server.stop();
+    }
+
     const { page } = await openPage(browser);
     const session = await page.createCDPSession();
     await session.send('Performance.enable');
@@ -147,6 +169,9 @@ try {
         '  of which: script running / WebAssembly and font ready / started':
             Object.values(stages).map((times) => `${median(times).toFixed(0)} ms`).join(' / '),
         '  an empty page from disk runs its first script at': `${median(emptyStarts).toFixed(0)} ms`,
+        'the site: all its files': `${(siteSize / 1024).toFixed(1)} KB (${siteSize} bytes)`,
+        'the site offline after one visit: first painted figure, median':
+            `${median(offlineFigures).toFixed(0)} ms`,
         'script time per move, median / 99th percentile (paint included)':
             `${median(costs).toFixed(3)} ms / ${quantile(costs, 0.99).toFixed(3)} ms over ${costs.length} moves`,
         'frames painted during the drag, median paint': `${frames.length}, ${median(frames).toFixed(3)} ms`,

@@ -1,8 +1,10 @@
 // Debian's Chromium, headless, driven by puppeteer-core: a fresh profile per
-// launch, no network services of its own, and the page opened from disk.
+// launch, no network services of its own, and the page opened from disk (or
+// the site from a static server on this machine).
+import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join, resolve } from 'node:path';
+import { dirname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import assert from 'node:assert/strict';
@@ -12,15 +14,39 @@ import puppeteer from 'puppeteer-core';
 
 export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
 export const PageUrl = pathToFileURL(PagePath).href;
+// The site `make web` writes beside the page.
+export const SitePath = resolve(process.env.ALTITUDE_WEB_SITE || join(dirname(PagePath), 'site'));
 
-export async function launch() {
+// Serves `folder` as a plain static server does, on a port of 127.0.0.1
+// that the system picks (so no other test's server can take it first),
+// once it answers; stop() ends it.
+export async function serveFolder(folder) {
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+                         { stdio: ['ignore', 'pipe', 'ignore'] });
+    let said = '';
+    server.stdout.on('data', (chunk) => { said += chunk; });
+    const stop = () => server.kill();
+    let port, origin;
+    try {
+        port = Number(await poll('the static server to say its port', () => /port (\d+)/.exec(said)?.[1]));
+        origin = `http://127.0.0.1:${port}`;
+        await poll('the static server to answer', () =>
+            fetch(`${origin}/`).then((response) => (response.ok ? true : undefined), () => undefined));
+    } catch (error) {
+        stop();
+        throw error;
+    }
+    return { origin, port, stop };
+}
+
+export async function launch({ args = [] } = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: process.env.ALTITUDE_CHROMIUM || '/usr/bin/chromium',
         headless: true,
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
-               `--user-data-dir=${profile}`],
+               `--user-data-dir=${profile}`, ...args],
     });
     const close = browser.close.bind(browser);
     browser.close = async () => {
@@ -31,21 +57,30 @@ export async function launch() {
 }
 
 // A page at `width` x `height` CSS pixels and `ratio` device pixels to the
-// pixel, with every request and console message recorded, the figure painted.
-export async function openPage(browser, { width = 900, height = 541, ratio = 1 } = {}) {
+// pixel, with every request and console message recorded (and anything the
+// page's Content-Security-Policy refused), the figure painted.
+export async function openPage(browser, { width = 900, height = 541, ratio = 1, url = PageUrl } = {}) {
     const page = await browser.newPage();
     const record = { requests: [], console: [], errors: [] };
     page.on('request', (request) => record.requests.push(request.url()));
     page.on('console', (message) => record.console.push(`${message.type()}: ${message.text()}`));
     page.on('pageerror', (error) => record.errors.push(String(error)));
+    await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
+        (e) => console.error(`refused by the policy: ${e.effectiveDirective} ${e.blockedURI}`)));
     await page.setViewport({ width, height, deviceScaleFactor: ratio });
-    await page.goto(PageUrl, { waitUntil: 'load' });
-    await page.evaluate(async () => {
+    await page.goto(url, { waitUntil: 'load' });
+    await figureShown(page);
+    return { page, record };
+}
+
+// Waits for the page's first figure, as after a load or a reload.
+export async function figureShown(page) {
+    await waitFor(page, 'the first figure', async () => {
         const api = await window.altitude.ready;
         await api.firstFigure;
+        return true;
     });
     await installReader(page);
-    return { page, record };
 }
 
 // For a suite: one browser, and a fresh page at the design size for each
