@@ -13,14 +13,14 @@ import puppeteer from 'puppeteer-core';
 export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
 export const PageUrl = pathToFileURL(PagePath).href;
 
-export async function launch() {
+export async function launch(extraArgs = []) {
     const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: process.env.ALTITUDE_CHROMIUM || '/usr/bin/chromium',
         headless: true,
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
-               `--user-data-dir=${profile}`],
+               `--user-data-dir=${profile}`, ...extraArgs],
     });
     const close = browser.close.bind(browser);
     browser.close = async () => {
@@ -112,6 +112,19 @@ export function number(bits) {
     }
     view.setBigUint64(0, BigInt(`0x${bits}`));
     return view.getFloat64(0);
+}
+
+// Ax and Ay are doubles that come straight from the C libraries' sine and
+// cosine, which may differ in the last bit between glibc and the WebAssembly
+// build's library; everything written to a control is rounded to a float
+// and must agree exactly.
+export function assertSameState(native, web, where) {
+    for (const [key, value] of Object.entries(native)) {
+        if (key === 'Ax' || key === 'Ay')
+            assert.ok(Math.abs(number(value) - number(web[key])) < 1e-9, `${where}: ${key}`);
+        else
+            assert.equal(web[key], value, `${where}: ${key}`);
+    }
 }
 
 export async function angle(page) {
