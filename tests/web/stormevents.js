@@ -92,6 +92,12 @@ export function makeStorm(session, random, view, largest) {
             keyEvent('keyUp', holding, 0);
         return `key ${holding ? `${holding}+` : ''}${name}`;
     }
+    function click(name) {
+        [mouse.x, mouse.y] = buttons[name];
+        mouseEvent('mousePressed', 'mouse', { ...mouse, buttons: 1 }, 'left');
+        mouseEvent('mouseReleased', 'mouse', mouse, 'left');
+        return `click on ${name}`;
+    }
     // The page's frame, its size set by the page it is shown in.
     const resizeFrame = () => send('Runtime.evaluate', { expression:
         `document.getElementById('page').style.cssText += 'width: ${view.width}px; height: ${view.height}px'` });
@@ -165,15 +171,9 @@ export function makeStorm(session, random, view, largest) {
         // Space and Enter press the focused button; in the dialog they would
         // save, which is no part of the storm.
         [6, () => (dialog ? null : key(random.pick(['Tab', 'Tab', 'Tab', 'Space', 'Enter']), random.next() < 0.3 ? Shift : 0))],
-        [5, () => {
-            if (dialog || mouse.buttons !== 0)
-                return null;
-            const name = random.pick(Buttons);
-            [mouse.x, mouse.y] = buttons[name];
-            mouseEvent('mousePressed', 'mouse', { ...mouse, buttons: 1 }, 'left');
-            mouseEvent('mouseReleased', 'mouse', mouse, 'left');
-            return `click on ${name}`;
-        }],
+        [5, () => (dialog || mouse.buttons !== 0 ? null : click(random.pick(Buttons)))],
+        // The figure takes the keyboard from Tab alone, after the last box.
+        [3, () => (dialog || mouse.buttons !== 0 ? null : `${click('Check4')}, ${key('Tab')}`)],
         [1.2, () => {
             const r = random.next();
             [view.width, view.height] = r < 0.1 ? [0, 0] : r < 0.2 ? [1, 1] : r < 0.3 ? [random.int(0, 3), random.int(0, 3)]
