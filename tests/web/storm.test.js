@@ -62,7 +62,8 @@ async function pageMeasurements(frame) {
         const measure = (await window.altitude.ready).makeText();
         const lines = [];
         for (let pixels = 1; pixels <= 64; ++pixels) {
-            lines.push(`height ${pixels} ${measure.measureText('', pixels)[1]}`, `ascent ${pixels} ${measure.textAscent(pixels)}`);
+            lines.push(`height ${pixels} ${measure.measureText('', pixels)[1]}`,
+                       `ascent ${pixels} ${measure.textAscent(pixels)}`);
             for (const c of characters)
                 lines.push(`advance ${pixels} ${c.codePointAt(0)} ${measure.measureText(c, pixels)[0]}`);
         }

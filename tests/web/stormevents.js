@@ -79,7 +79,8 @@ export function makeStorm(session, random, view, largest) {
         const text = held & Ctrl ? undefined : { Enter: '\r', Space: ' ', s: 's' }[name];
         send('Input.dispatchKeyEvent', {
             type: type === 'keyUp' ? 'keyUp' : text ? 'keyDown' : 'rawKeyDown', modifiers: held,
-            key: name === 'Space' ? ' ' : name, code: { Space: 'Space', s: 'KeyS', Shift: 'ShiftLeft', Control: 'ControlLeft' }[name] ?? name,
+            key: name === 'Space' ? ' ' : name,
+            code: { s: 'KeyS', Shift: 'ShiftLeft', Control: 'ControlLeft' }[name] ?? name,
             windowsVirtualKeyCode: code, nativeVirtualKeyCode: code, text: type === 'keyUp' ? undefined : text });
     }
     function key(name, modifier = 0) {
