@@ -11,6 +11,7 @@
 #include "form/worksheetsvg.h"
 
 #include <emscripten/emscripten.h>
+#include <malloc.h>
 
 #include <cstdint>
 #include <memory>
@@ -188,6 +189,13 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_changed_lengths()
         return nullptr;
     told = std::move(now);
     return told.c_str();
+}
+
+// The bytes of the heap in use, which a long run must not keep adding to;
+// the WebAssembly memory itself only ever grows.
+EMSCRIPTEN_KEEPALIVE int altitude_heap_in_use()
+{
+    return int(mallinfo().uordblks);
 }
 
 EMSCRIPTEN_KEEPALIVE const char* altitude_dump()

@@ -149,6 +149,19 @@ export function number(bits) {
     return view.getFloat64(0);
 }
 
+// Ax and Ay are doubles that come straight from the C libraries' sine and
+// cosine, which may differ in the last bit between glibc and the WebAssembly
+// build's library; everything written to a control is rounded to a float
+// and must agree exactly.
+export function assertSameState(native, web, where) {
+    for (const [key, value] of Object.entries(native)) {
+        if (key === 'Ax' || key === 'Ay')
+            assert.ok(Math.abs(number(value) - number(web[key])) < 1e-9, `${where}: ${key}`);
+        else
+            assert.equal(web[key], value, `${where}: ${key}`);
+    }
+}
+
 export async function angle(page) {
     return Number((await controls(page)).State.AngleA);
 }

@@ -73,5 +73,6 @@ function wrapCore(module) {
         worksheetPicture: () => image(module._altitude_worksheet_picture()),
         worksheetDone: () => module._altitude_worksheet_done(),
         memoryBytes: () => module.HEAPU8.buffer.byteLength,
+        heapInUse: () => module._altitude_heap_in_use(),
     };
 }

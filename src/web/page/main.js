@@ -70,6 +70,11 @@ async function startAltitude() {
         dump: core.dump,
         lengths: core.lengths,
         memoryBytes: core.memoryBytes,
+        // The calls into the C++ window, which the page makes through this
+        // object, and its text measurement: a test wraps the one to record
+        // what the page said, and measures with the other as the page does.
+        core,
+        makeText,
         windowImage: windowPicture,
         worksheetSvg: worksheets.svg,
         copyWindow,
