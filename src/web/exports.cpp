@@ -45,17 +45,19 @@ const int* Image(const web::PixelBuffer& pixels)
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio)
+// The client area's size in pixels, the pixel ratio, and the device pixels
+// the browser shows it on (0 where it cannot tell).
+EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
     if (window)
         return;
     window = std::make_unique<web::WebWindow>(text);
-    window->Start(width, height, ratio);
+    window->Start(width, height, ratio, deviceWidth, deviceHeight);
 }
 
-EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio)
+EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
-    window->Resize(width, height, ratio);
+    window->Resize(width, height, ratio, deviceWidth, deviceHeight);
 }
 
 EMSCRIPTEN_KEEPALIVE void altitude_pointer_down(int button, int shift, float x, float y, int buttons)
