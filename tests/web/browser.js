@@ -13,14 +13,15 @@ import puppeteer from 'puppeteer-core';
 export const PagePath = resolve(process.env.ALTITUDE_WEB_PAGE || 'build-web/altitude.html');
 export const PageUrl = pathToFileURL(PagePath).href;
 
-export async function launch() {
+// `args`: more of Chromium's switches, such as a screen's own pixel ratio.
+export async function launch(args = []) {
     const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));
     const browser = await puppeteer.launch({
         executablePath: process.env.ALTITUDE_CHROMIUM || '/usr/bin/chromium',
         headless: true,
         args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync',
-               `--user-data-dir=${profile}`],
+               `--user-data-dir=${profile}`, ...args],
     });
     const close = browser.close.bind(browser);
     browser.close = async () => {
@@ -31,25 +32,32 @@ export async function launch() {
 }
 
 // A page at `width` x `height` CSS pixels and `ratio` device pixels to the
-// pixel, with every request and console message recorded, the figure painted.
-export async function openPage(browser, { width = 900, height = 541, ratio = 1 } = {}) {
+// pixel (0: the screen's), with every request and console message recorded,
+// the figure painted (unless `started` is false). `prepare` runs in the
+// page before its own script, to take away what some browsers lack.
+export async function openPage(browser, { width = 900, height = 541, ratio = 1, prepare, started = true } = {}) {
     const page = await browser.newPage();
     const record = { requests: [], console: [], errors: [] };
     page.on('request', (request) => record.requests.push(request.url()));
     page.on('console', (message) => record.console.push(`${message.type()}: ${message.text()}`));
     page.on('pageerror', (error) => record.errors.push(String(error)));
     await page.setViewport({ width, height, deviceScaleFactor: ratio });
+    if (prepare)
+        await page.evaluateOnNewDocument(prepare);
     await page.goto(PageUrl, { waitUntil: 'load' });
-    await page.evaluate(async () => {
-        const api = await window.altitude.ready;
-        await api.firstFigure;
-    });
+    if (!started)
+        return { page, record };
+    const painted = await page.evaluate(() => Promise.race([
+        window.altitude.ready.then((api) => api.firstFigure).then(() => true),
+        new Promise((resolve) => { setTimeout(() => resolve(false), 20000); }),
+    ]));
+    assert.ok(painted, 'waited 20 s for the first figure');
     await installReader(page);
     return { page, record };
 }
 
 // For a suite: one browser, and a fresh page at the design size for each
-// test, handed to `use`. Whatever a test did, its page must have asked the
+// test, handed to `use` with the browser. Whatever a test did, its page must have asked the
 // network for nothing and said nothing on the console.
 export function quietPageEachTest(use) {
     let browser;
@@ -72,7 +80,7 @@ export function quietPageEachTest(use) {
         if (opened)
             await closeQuietly();
         opened = await openPage(browser);
-        use(opened.page);
+        use(opened.page, browser);
     });
 }
 

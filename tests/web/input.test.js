@@ -3,10 +3,20 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { Colors, angle, controls, mouseDrag, number, pixel, quietPageEachTest, waitFor, waitForPixel } from './browser.js';
+import { Colors, angle, controls, mouseDrag, number, openPage, pixel, quietPageEachTest, waitFor, waitForPixel }
+    from './browser.js';
 
 let page;
-quietPageEachTest((opened) => { page = opened; });
+let browser;
+quietPageEachTest((opened, launched) => { page = opened; browser = launched; });
+
+const dragging = async () => (await controls(page)).State.Dragging;
+
+// The mouse through DevTools, where puppeteer's own would wait or keep state.
+async function sendMouse(session, type, x, y, buttons) {
+    return session.send('Input.dispatchMouseEvent',
+                        { type, x, y, buttons, button: buttons ? 'left' : 'none', clickCount: 1 });
+}
 
 // A finger's drag through DevTools: a touch, `moves` moves of one pixel
 // (left for a negative count), and the finger lifted.
@@ -50,6 +60,62 @@ describe('dragging', () => {
         await page.mouse.move(100, 100);
         await page.mouse.move(50, 100);
         assert.equal(await angle(page), 78);
+    });
+
+    test('ends where its release was lost, and no other pointer takes part', async () => {
+        // Five held moves, then the release lost (Alt+Tab mid-drag): moves
+        // with no button held are hover moves.
+        const session = await page.createCDPSession();
+        await sendMouse(session, 'mousePressed', 450, 300, 1);
+        for (let i = 1; i <= 5; ++i)
+            await sendMouse(session, 'mouseMoved', 450 - i, 300, 1);
+        assert.equal(await angle(page), 79);
+        for (let i = 1; i <= 10; ++i)
+            await sendMouse(session, 'mouseMoved', 445 + i, 300, 0);
+        assert.equal(await angle(page), 79);
+        assert.equal(await dragging(), '0');
+
+        // The window losing the focus ends a drag too.
+        await sendMouse(session, 'mousePressed', 450, 300, 1);
+        await sendMouse(session, 'mouseMoved', 449, 300, 1);
+        await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+        assert.equal(await dragging(), '0');
+        await sendMouse(session, 'mouseMoved', 440, 300, 1);
+        await sendMouse(session, 'mouseReleased', 440, 300, 0);
+        assert.equal(await angle(page), 80);
+
+        // A finger's drag: the mouse hovering meanwhile does not turn A.
+        const touch = (type, x) => session.send('Input.dispatchTouchEvent',
+            { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y: 300, id: 1, radiusX: 1, radiusY: 1, force: 1 }] });
+        await touch('touchStart', 450);
+        await touch('touchMove', 449);
+        for (let i = 0; i < 5; ++i)
+            await sendMouse(session, 'mouseMoved', 300 + 10 * i, 200, 0);
+        await touch('touchMove', 448);
+        await touch('touchEnd');
+        assert.equal(await angle(page), 82);
+        await session.detach();
+    });
+
+    test('counts one step per delivered move where moves come merged', async () => {
+        // As over plain http: no coalesced events, no raw updates.
+        const { page: merged } = await openPage(browser, { prepare: () => {
+            delete PointerEvent.prototype.getCoalescedEvents;
+            delete window.onpointerrawupdate;
+        } });
+        await merged.evaluate(() => {
+            window.delivered = 0;
+            addEventListener('pointermove', (e) => { window.delivered += e.buttons !== 0; }, true);
+        });
+        // Forty moves sent at once, faster than frames, left of the press.
+        const session = await merged.createCDPSession();
+        await sendMouse(session, 'mousePressed', 450, 300, 1);
+        await Promise.all(Array.from({ length: 40 }, (_, i) => sendMouse(session, 'mouseMoved', 449 - i, 300, 1)));
+        await sendMouse(session, 'mouseReleased', 410, 300, 0);
+        const delivered = await merged.evaluate(() => window.delivered);
+        assert.ok(delivered >= 1 && delivered <= 40, `${delivered} moves delivered`);
+        assert.equal(await angle(merged), 74 + delivered);
+        await merged.close();
     });
 
     test('does not start on a letter, which takes the press itself', async () => {
@@ -109,6 +175,17 @@ describe('the buttons', () => {
         await page.focus('#Command1');
         await page.keyboard.press('Space');
         assert.equal(await angle(page), 74);
+    });
+
+    test('take a tap, though no gesture on them zooms the page', async () => {
+        const session = await page.createCDPSession();
+        const box = await page.$eval('#Check1', (e) => e.getBoundingClientRect().toJSON());
+        const point = [{ x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1, radiusX: 1, radiusY: 1, force: 1 }];
+        await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: point });
+        await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        await waitForPixel(page, 'the grid to be hidden by a tap', 395, 30, Colors.white);
+        assert.equal(await page.$eval('#Check1', (e) => getComputedStyle(e.parentElement).touchAction), 'none');
+        await session.detach();
     });
 
     test('are real form controls in the design order, with the design captions', async () => {
@@ -193,5 +270,16 @@ describe('Ctrl+C', () => {
         await page.keyboard.up('Control');
         await mouseDrag(page, 450, 300, -1);
         assert.equal(await angle(page), 75);
+    });
+
+    test('is left to the browser where there is no clipboard for images', async () => {
+        await page.evaluate(() => {
+            Object.defineProperty(navigator, 'clipboard', { value: undefined });
+            addEventListener('keydown', (e) => { window.swallowed = e.defaultPrevented; });
+        });
+        await page.keyboard.down('Control');
+        await page.keyboard.press('KeyC');
+        await page.keyboard.up('Control');
+        assert.equal(await page.evaluate(() => window.swallowed), false);
     });
 });

@@ -27,8 +27,11 @@ function wrapCore(module) {
     }
 
     return {
-        start: (width, height, ratio) => module._altitude_start(width, height, ratio),
-        resize: (width, height, ratio) => module._altitude_resize(width, height, ratio),
+        // The client area in pixels, the ratio and the canvas's device pixels.
+        start: (width, height, ratio, [deviceWidth, deviceHeight]) =>
+            module._altitude_start(width, height, ratio, deviceWidth, deviceHeight),
+        resize: (width, height, ratio, [deviceWidth, deviceHeight]) =>
+            module._altitude_resize(width, height, ratio, deviceWidth, deviceHeight),
         pointerDown: (button, shift, x, y, buttons) => module._altitude_pointer_down(button, shift, x, y, buttons),
         pointerMove: (buttons, shift, x, y) => module._altitude_pointer_move(buttons, shift, x, y),
         pointerUp: (button, shift, x, y, buttons) => module._altitude_pointer_up(button, shift, x, y, buttons),
