@@ -109,9 +109,6 @@ async function startAltitude(status) {
     const figure = makeFigure(element, canvas, core);
     const firstFigure = new Promise((resolve) => figure.onPainted(() => resolve(performance.now())));
     figure.start();
-    status.started();
-    // Safari's pinch, where its version zooms in spite of touch-action.
-    document.addEventListener('gesturestart', (e) => e.preventDefault());
     performance.mark('altitude:started');
 
     const description = core.description();
@@ -129,6 +126,11 @@ async function startAltitude(status) {
         figureKey: (keyCode, e) => figure.keyDown(keyCode, e),
         figureKeyUp: () => figure.keyUp(),
     });
+
+    // Safari's pinch, where its version zooms in spite of touch-action.
+    document.addEventListener('gesturestart', (e) => e.preventDefault());
+    // All of it in the same turn, so that no frame shows the page half made.
+    status.started();
 
     // For scripts and tests that look into the page.
     return {
