@@ -45,9 +45,7 @@ export async function openPage(browser, { width = 900, height = 541, ratio = 1, 
     if (prepare)
         await page.evaluateOnNewDocument(prepare);
     await page.goto(PageUrl, { waitUntil: 'load' });
-    if (!started)
-        return { page, record };
-    const painted = await page.evaluate(() => Promise.race([
+    const painted = !started || await page.evaluate(() => Promise.race([
         window.altitude.ready.then((api) => api.firstFigure).then(() => true),
         new Promise((resolve) => { setTimeout(() => resolve(false), 20000); }),
     ]));

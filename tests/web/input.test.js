@@ -3,20 +3,14 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { Colors, angle, controls, mouseDrag, number, openPage, pixel, quietPageEachTest, waitFor, waitForPixel }
-    from './browser.js';
+import { Colors, angle, controls, mouseDrag, number, openPage, pixel, pressWith, quietPageEachTest, waitFor,
+         waitForPixel } from './browser.js';
 
 let page;
 let browser;
 quietPageEachTest((opened, launched) => { page = opened; browser = launched; });
 
 const dragging = async () => (await controls(page)).State.Dragging;
-
-// The mouse through DevTools, where puppeteer's own would wait or keep state.
-async function sendMouse(session, type, x, y, buttons) {
-    return session.send('Input.dispatchMouseEvent',
-                        { type, x, y, buttons, button: buttons ? 'left' : 'none', clickCount: 1 });
-}
 
 // A finger's drag through DevTools: a touch, `moves` moves of one pixel
 // (left for a negative count), and the finger lifted.
@@ -63,38 +57,26 @@ describe('dragging', () => {
     });
 
     test('ends where its release was lost, and no other pointer takes part', async () => {
-        // Five held moves, then the release lost (Alt+Tab mid-drag): moves
-        // with no button held are hover moves.
+        // Five held moves, the release lost (Alt+Tab mid-drag), ten hover moves.
         const session = await page.createCDPSession();
-        await sendMouse(session, 'mousePressed', 450, 300, 1);
-        for (let i = 1; i <= 5; ++i)
-            await sendMouse(session, 'mouseMoved', 450 - i, 300, 1);
-        assert.equal(await angle(page), 79);
-        for (let i = 1; i <= 10; ++i)
-            await sendMouse(session, 'mouseMoved', 445 + i, 300, 0);
-        assert.equal(await angle(page), 79);
-        assert.equal(await dragging(), '0');
-
+        const mouse = (type, x, buttons = 1) => session.send('Input.dispatchMouseEvent',
+            { type, x, y: 300, buttons, button: buttons ? 'left' : 'none', clickCount: 1 });
+        for (let i = 0; i <= 15; ++i)
+            await mouse(i === 0 ? 'mousePressed' : 'mouseMoved', 450 - i, i <= 5 ? 1 : 0);
+        assert.deepEqual([await angle(page), await dragging()], [79, '0']);
         // The window losing the focus ends a drag too.
-        await sendMouse(session, 'mousePressed', 450, 300, 1);
-        await sendMouse(session, 'mouseMoved', 449, 300, 1);
-        await page.evaluate(() => window.dispatchEvent(new Event('blur')));
-        assert.equal(await dragging(), '0');
-        await sendMouse(session, 'mouseMoved', 440, 300, 1);
-        await sendMouse(session, 'mouseReleased', 440, 300, 0);
-        assert.equal(await angle(page), 80);
-
+        for (const [type, x] of [['mousePressed', 450], ['mouseMoved', 449], ['blur'], ['mouseMoved', 440]])
+            await (type === 'blur' ? page.evaluate(() => window.dispatchEvent(new Event('blur'))) : mouse(type, x));
+        assert.deepEqual([await angle(page), await dragging()], [80, '0']);
         // A finger's drag: the mouse hovering meanwhile does not turn A.
+        await mouse('mouseReleased', 440, 0);
         const touch = (type, x) => session.send('Input.dispatchTouchEvent',
-            { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y: 300, id: 1, radiusX: 1, radiusY: 1, force: 1 }] });
+            { type, touchPoints: x ? [{ x, y: 300, id: 1, radiusX: 1, radiusY: 1, force: 1 }] : [] });
         await touch('touchStart', 450);
-        await touch('touchMove', 449);
-        for (let i = 0; i < 5; ++i)
-            await sendMouse(session, 'mouseMoved', 300 + 10 * i, 200, 0);
-        await touch('touchMove', 448);
+        for (const x of [449, 300, 310, 320, 448])
+            await (x > 400 ? touch('touchMove', x) : mouse('mouseMoved', x, 0));
         await touch('touchEnd');
         assert.equal(await angle(page), 82);
-        await session.detach();
     });
 
     test('counts one step per delivered move where moves come merged', async () => {
@@ -102,16 +84,16 @@ describe('dragging', () => {
         const { page: merged } = await openPage(browser, { prepare: () => {
             delete PointerEvent.prototype.getCoalescedEvents;
             delete window.onpointerrawupdate;
-        } });
-        await merged.evaluate(() => {
             window.delivered = 0;
             addEventListener('pointermove', (e) => { window.delivered += e.buttons !== 0; }, true);
-        });
+        } });
         // Forty moves sent at once, faster than frames, left of the press.
         const session = await merged.createCDPSession();
-        await sendMouse(session, 'mousePressed', 450, 300, 1);
-        await Promise.all(Array.from({ length: 40 }, (_, i) => sendMouse(session, 'mouseMoved', 449 - i, 300, 1)));
-        await sendMouse(session, 'mouseReleased', 410, 300, 0);
+        const mouse = (type, x, buttons) => session.send('Input.dispatchMouseEvent',
+            { type, x, y: 300, buttons, button: 'left', clickCount: 1 });
+        await mouse('mousePressed', 450, 1);
+        await Promise.all(Array.from({ length: 40 }, (_, i) => mouse('mouseMoved', 449 - i, 1)));
+        await mouse('mouseReleased', 410, 0);
         const delivered = await merged.evaluate(() => window.delivered);
         assert.ok(delivered >= 1 && delivered <= 40, `${delivered} moves delivered`);
         assert.equal(await angle(merged), 74 + delivered);
@@ -178,14 +160,12 @@ describe('the buttons', () => {
     });
 
     test('take a tap, though no gesture on them zooms the page', async () => {
+        const { x, y, width, height } = await page.$eval('#Check1', (e) => e.getBoundingClientRect().toJSON());
         const session = await page.createCDPSession();
-        const box = await page.$eval('#Check1', (e) => e.getBoundingClientRect().toJSON());
-        const point = [{ x: box.x + box.width / 2, y: box.y + box.height / 2, id: 1, radiusX: 1, radiusY: 1, force: 1 }];
-        await session.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: point });
-        await session.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+        for (const touchPoints of [[{ x: x + width / 2, y: y + height / 2, id: 1 }], []])
+            await session.send('Input.dispatchTouchEvent', { type: touchPoints.length ? 'touchStart' : 'touchEnd', touchPoints });
         await waitForPixel(page, 'the grid to be hidden by a tap', 395, 30, Colors.white);
         assert.equal(await page.$eval('#Check1', (e) => getComputedStyle(e.parentElement).touchAction), 'none');
-        await session.detach();
     });
 
     test('are real form controls in the design order, with the design captions', async () => {
@@ -277,9 +257,7 @@ describe('Ctrl+C', () => {
             Object.defineProperty(navigator, 'clipboard', { value: undefined });
             addEventListener('keydown', (e) => { window.swallowed = e.defaultPrevented; });
         });
-        await page.keyboard.down('Control');
-        await page.keyboard.press('KeyC');
-        await page.keyboard.up('Control');
+        await pressWith(page, 'Control', 'KeyC');
         assert.equal(await page.evaluate(() => window.swallowed), false);
     });
 });
