@@ -55,8 +55,8 @@ export async function openPage(browser, { width = 900, height = 541, ratio = 1, 
 }
 
 // For a suite: one browser, and a fresh page at the design size for each
-// test, handed to `use` with the browser. Whatever a test did, its page must have asked the
-// network for nothing and said nothing on the console.
+// test, handed to `use` with the browser. Whatever a test did, its page must
+// have asked the network for nothing and said nothing on the console.
 export function quietPageEachTest(use) {
     let browser;
     let opened = null;
