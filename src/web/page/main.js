@@ -20,23 +20,24 @@ function decodeBase64(text) {
 // loader hands over its imports and takes the instance; a failure goes to
 // `failed`, since the loader itself would wait for the instance for good.
 function instantiateCore(failed) {
-    return (imports, receive) => {
+    function instantiate(imports) {
         const bytes = decodeBase64(AltitudeWasm);
-        let instantiated;
-        if (typeof DecompressionStream === 'undefined') {
-            instantiated = WebAssembly.instantiate(inflateZlib(bytes), imports);
-        } else {
-            const deflated = new ReadableStream({
-                start(controller) {
-                    controller.enqueue(bytes);
-                    controller.close();
-                },
-            });
-            const wasm = new Response(deflated.pipeThrough(new DecompressionStream('deflate')),
-                                      { headers: { 'Content-Type': 'application/wasm' } });
-            instantiated = WebAssembly.instantiateStreaming(wasm, imports);
-        }
-        instantiated.then(({ instance, module }) => receive(instance, module), failed);
+        if (typeof DecompressionStream === 'undefined')
+            return WebAssembly.instantiate(inflateZlib(bytes), imports);
+        const deflated = new ReadableStream({
+            start(controller) {
+                controller.enqueue(bytes);
+                controller.close();
+            },
+        });
+        const wasm = new Response(deflated.pipeThrough(new DecompressionStream('deflate')),
+                                  { headers: { 'Content-Type': 'application/wasm' } });
+        return WebAssembly.instantiateStreaming(wasm, imports);
+    }
+    return (imports, receive) => {
+        // Later, so that a failure on the way comes here too.
+        Promise.resolve(imports).then(instantiate).then(({ instance, module }) => receive(instance, module))
+            .catch(failed);
         return {};
     };
 }
