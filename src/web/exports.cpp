@@ -25,7 +25,7 @@ std::unique_ptr<web::WebWindow> window;
 std::string reply;   // the last text handed to the page
 std::string input;   // a text from the page, written in place by the page
 std::vector<int> painted; // the rectangles last painted: their count, then each's left, top, width, height
-web::PixelBuffer worksheet; // a worksheet's picture, until the page has taken it
+web::PixelBuffer worksheet; // a band of a worksheet's picture, until the page has taken it
 int image[3] = {};   // a picture for the page: its pixels' address, width, height
 
 const char* Reply(std::string value)
@@ -46,17 +46,19 @@ const int* Image(const web::PixelBuffer& pixels)
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio)
+// The client area's size in pixels, the pixel ratio, and the device pixels
+// the browser shows it on (0 where it cannot tell).
+EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
     if (window)
         return;
     window = std::make_unique<web::WebWindow>(text);
-    window->Start(width, height, ratio);
+    window->Start(width, height, ratio, deviceWidth, deviceHeight);
 }
 
-EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio)
+EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
-    window->Resize(width, height, ratio);
+    window->Resize(width, height, ratio, deviceWidth, deviceHeight);
 }
 
 EMSCRIPTEN_KEEPALIVE void altitude_pointer_down(int button, int shift, float x, float y, int buttons)
@@ -150,16 +152,24 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_worksheet_svg()
     return Reply(std::move(svg));
 }
 
-// The figure as a picture at twice the device pixels: its pixels' address
-// (0 when a picture that large cannot be had), width and height, kept until
-// altitude_worksheet_done.
-EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_picture()
+// The figure as a picture at twice the device pixels, from row `top`, at
+// most `rows` of them: their pixels' address (0 when a picture that large
+// cannot be had), width and height, kept until the next call or
+// altitude_worksheet_done. The page asks band by band, so that the memory
+// of the module, which never shrinks, grows by a band at most.
+EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_picture(int top, int rows)
 {
     const web::WebSurface& surface = window->Surface();
     if (!web::PaintWorksheet(worksheet, window->Form().Controls(), surface.Image(), surface.HasDrawing(),
-                             2 * window->Ratio(), window->Captions()))
+                             2 * window->Ratio(), window->Captions(), top, rows))
         worksheet = web::PixelBuffer();
     return Image(worksheet);
+}
+
+// The whole picture's height (0 when it cannot be had).
+EMSCRIPTEN_KEEPALIVE int altitude_worksheet_height()
+{
+    return web::WorksheetBounds(window->Form().Controls(), 2 * window->Ratio()).Height();
 }
 
 EMSCRIPTEN_KEEPALIVE void altitude_worksheet_done()

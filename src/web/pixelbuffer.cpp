@@ -36,10 +36,11 @@ double Tame(double value)
 
 } // namespace
 
-void PixelBuffer::Resize(int width, int height, controls::Color color)
+void PixelBuffer::Resize(int width, int height, controls::Color color, int top)
 {
     m_width = std::max(width, 0);
     m_height = std::max(height, 0);
+    m_top = top;
     // Sized first, then filled: assigning n copies of a value runs
     // several times slower in a browser's first-tier WebAssembly, and at
     // start-up that is the code that runs.

@@ -16,12 +16,14 @@ namespace web {
 // image and to the rectangle it is given, so no coordinate can write outside.
 class PixelBuffer {
 public:
-    // Every pixel of the new size is `color`, white unless given.
-    void Resize(int width, int height, controls::Color color = controls::Color{0xFFFFFF});
+    // Every pixel of the new size is `color`, white unless given. With a
+    // `top`, the image holds the rows from `top` of a taller picture:
+    // everything is drawn in the picture's coordinates, clipped to them.
+    void Resize(int width, int height, controls::Color color = controls::Color{0xFFFFFF}, int top = 0);
 
     [[nodiscard]] int Width() const { return m_width; }
     [[nodiscard]] int Height() const { return m_height; }
-    [[nodiscard]] controls::PixelRect Bounds() const { return {0, 0, m_width, m_height}; }
+    [[nodiscard]] controls::PixelRect Bounds() const { return {0, m_top, m_width, m_top + m_height}; }
     [[nodiscard]] const std::uint8_t* Data() const;
     [[nodiscard]] std::uint32_t Pixel(int x, int y) const { return m_pixels[Index(x, y)]; }
 
@@ -50,11 +52,15 @@ public:
     void CopyFrom(const PixelBuffer& source, const controls::PixelRect& rect);
 
 private:
-    [[nodiscard]] std::size_t Index(int x, int y) const { return std::size_t(y) * std::size_t(m_width) + std::size_t(x); }
+    [[nodiscard]] std::size_t Index(int x, int y) const
+    {
+        return std::size_t(y - m_top) * std::size_t(m_width) + std::size_t(x);
+    }
     void FillSpan(int y, double fromX, double toX, std::uint32_t value, const controls::PixelRect& clip);
 
     int m_width = 0;
     int m_height = 0;
+    int m_top = 0;
     std::vector<std::uint32_t> m_pixels;
 };
 

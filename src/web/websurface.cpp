@@ -19,10 +19,8 @@ void WebSurface::SetPens(controls::Color back, controls::Color fore, int drawWid
     m_drawWidth = drawWidth;
 }
 
-void WebSurface::Resize(int width, int height, double ratio)
+void WebSurface::Resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
-    const int deviceWidth = DevicePixels(width, ratio);
-    const int deviceHeight = DevicePixels(height, ratio);
     if (deviceWidth == m_deviceWidth && deviceHeight == m_deviceHeight && ratio == m_ratio)
         return;
     // Moved to a screen of another pixel density, or zoomed without a change

@@ -21,8 +21,9 @@ public:
     void SetPens(controls::Color back, controls::Color fore, int drawWidth);
 
     // Makes the surface cover a client area of `width` x `height` pixels at
-    // `ratio`, blank; where only the ratio changes, it keeps its strokes.
-    void Resize(int width, int height, double ratio);
+    // `ratio`, blank, as an image of `deviceWidth` x `deviceHeight`; where
+    // only the ratio changes, it keeps its strokes.
+    void Resize(int width, int height, double ratio, int deviceWidth, int deviceHeight);
 
     void Cls() override;
     void Line(float x1, float y1, float x2, float y2) override;

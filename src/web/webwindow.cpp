@@ -16,15 +16,30 @@ WebWindow::WebWindow(const TextEngine& text) : m_text(text), m_form(m_surface, &
     m_surface.SetPens(form.BackColor, form.ForeColor, form.DrawWidth);
 }
 
-void WebWindow::Start(int width, int height, double ratio)
+void WebWindow::Start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
     m_form.Form_Load();
     // The grid lines exist from here on, so the layer can list them.
     m_layer = controls::LayerDamage(app::MiddleLayer(m_form.Controls()));
-    Resize(width, height, ratio);
+    Resize(width, height, ratio, deviceWidth, deviceHeight);
 }
 
-void WebWindow::Resize(int width, int height, double ratio)
+namespace {
+
+// The browser's count of device pixels for `logical` pixels at `ratio`
+// differs from the product by less than a device pixel either way, more
+// where the page's logical size was rounded; anything else is not believed.
+int FrameSize(int logical, double ratio, int device)
+{
+    const double exact = std::max(logical, 0) * ratio;
+    if (device > 0 && std::abs(device - exact) <= ratio + 1)
+        return device;
+    return DevicePixels(logical, ratio);
+}
+
+} // namespace
+
+void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
     // Whatever the page measures, the window works with a client area it can draw.
     width = std::max(width, 0);
@@ -32,16 +47,18 @@ void WebWindow::Resize(int width, int height, double ratio)
     if (!(ratio > 0 && ratio <= 16))
         ratio = 1;
     const bool sizeChanged = width != m_width || height != m_height || m_frame.Width() == 0;
+    deviceWidth = FrameSize(width, ratio, deviceWidth);
+    deviceHeight = FrameSize(height, ratio, deviceHeight);
     // The page's first look at its size after start-up is no change at all.
-    if (!sizeChanged && ratio == m_ratio)
+    if (!sizeChanged && ratio == m_ratio && deviceWidth == m_frame.Width() && deviceHeight == m_frame.Height())
         return;
     if (ratio != m_ratio)
         m_captions.Clear();
     m_ratio = ratio;
     m_width = width;
     m_height = height;
-    m_surface.Resize(width, height, ratio);
-    m_frame.Resize(DevicePixels(width, ratio), DevicePixels(height, ratio));
+    m_surface.Resize(width, height, ratio, deviceWidth, deviceHeight);
+    m_frame.Resize(deviceWidth, deviceHeight);
     // The tiles cover the frame, which is at least one pixel each way.
     m_damage.Resize(std::max(width, 1), std::max(height, 1));
     m_damage.AddAll();
@@ -125,7 +142,17 @@ void WebWindow::ShowFocusFrame(bool shown, controls::Color colour)
 void WebWindow::PaintFocusFrame(const PixelRect& area)
 {
     for (const PixelRect& band : FocusBands())
-        m_frame.FillRect(ToDevice(band, m_ratio).Intersected(area), m_focusColour);
+        m_frame.FillRect(DeviceArea(band).Intersected(area), m_focusColour);
+}
+
+PixelRect WebWindow::DeviceArea(const PixelRect& rect) const
+{
+    PixelRect area = ToDevice(rect, m_ratio);
+    if (!area.IsEmpty() && rect.right >= m_width)
+        area.right = std::max(area.right, m_frame.Width());
+    if (!area.IsEmpty() && rect.bottom >= m_height)
+        area.bottom = std::max(area.bottom, m_frame.Height());
+    return area.Intersected(m_frame.Bounds());
 }
 
 void WebWindow::CheckClick(int number, bool ticked)
@@ -192,7 +219,7 @@ PixelRect WebWindow::Paint()
     m_areas.clear();
     PixelRect painted;
     for (const PixelRect& run : m_damage.Take()) {
-        const PixelRect area = ToDevice(run, m_ratio).Intersected(m_frame.Bounds());
+        const PixelRect area = DeviceArea(run);
         if (area.IsEmpty())
             continue;
         m_surface.PaintInto(m_frame, area);

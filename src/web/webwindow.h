@@ -30,12 +30,16 @@ public:
     [[nodiscard]] const app::Form1& Form() const { return m_form; }
 
     // Start-up, then the first resize for the client area as the page has it.
-    void Start(int width, int height, double ratio);
+    void Start(int width, int height, double ratio, int deviceWidth = 0, int deviceHeight = 0);
 
     // The client area is now `width` x `height` pixels at `ratio` device
     // pixels to the pixel. A new size runs Form_Resize; a new ratio alone
-    // only paints everything again, finer or coarser.
-    void Resize(int width, int height, double ratio);
+    // only paints everything again, finer or coarser. The frame is
+    // `deviceWidth` x `deviceHeight`, the device pixels the browser shows
+    // the client area on, so that it never resamples the frame; where
+    // the page cannot tell (0) or tells a size that does not fit the client
+    // area, the size at `ratio`, rounded.
+    void Resize(int width, int height, double ratio, int deviceWidth = 0, int deviceHeight = 0);
 
     // A button pressed or released on the figure, in pixels of the client
     // area; `buttons` are those held after the change (1 left, 2 right, 4
@@ -87,6 +91,9 @@ private:
     [[nodiscard]] bool LabelAt(float x, float y) const;
     // The focus band's four sides, in pixels of the client area.
     [[nodiscard]] std::array<controls::PixelRect, 4> FocusBands() const;
+    // `rect` of the client area in device pixels of the frame, reaching the
+    // frame's edge where it reaches the client area's.
+    [[nodiscard]] controls::PixelRect DeviceArea(const controls::PixelRect& rect) const;
     void PaintFocusFrame(const controls::PixelRect& area);
     void AddArea(const controls::PixelRect& area);
 

@@ -3,6 +3,7 @@
 #include "layerraster.h"
 #include "websurface.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -12,12 +13,13 @@ namespace {
 
 // Each pixel of the picture takes the surface's pixel beneath its centre:
 // the strokes grow as the figure does, with the same hard edges.
-void ScaleSurface(PixelBuffer& picture, const PixelBuffer& surface)
+void ScaleSurface(PixelBuffer& picture, int pictureHeight, const PixelBuffer& surface)
 {
     if (surface.Width() == 0 || surface.Height() == 0)
         return;
-    for (int y = 0; y < picture.Height(); ++y) {
-        const int fromY = int((y + 0.5) * surface.Height() / picture.Height());
+    const controls::PixelRect rows = picture.Bounds();
+    for (int y = rows.top; y < rows.bottom; ++y) {
+        const int fromY = int((y + 0.5) * surface.Height() / pictureHeight);
         for (int x = 0; x < picture.Width(); ++x) {
             const int fromX = int((x + 0.5) * surface.Width() / picture.Width());
             const std::uint32_t pixel = surface.Pixel(std::min(fromX, surface.Width() - 1),
@@ -29,23 +31,34 @@ void ScaleSurface(PixelBuffer& picture, const PixelBuffer& surface)
 
 } // namespace
 
-bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface, bool drawn,
-                    double ratio, CaptionCache& captions)
+controls::PixelRect WorksheetBounds(const app::Form1Controls& c, double ratio)
 {
-    picture.Resize(0, 0);
     const controls::Form& form = c.Form1;
     if (!(ratio > 0 && ratio <= 64) || !(form.ScaleWidth >= 0 && form.ScaleWidth < 1e6f)
         || !(form.ScaleHeight >= 0 && form.ScaleHeight < 1e6f))
-        return false;
+        return {};
     // The client area in whole pixels, as the window paints it.
     const int width = DevicePixels(int(std::ceil(form.ScaleWidth)), ratio);
     const int height = DevicePixels(int(std::ceil(form.ScaleHeight)), ratio);
     if (width > LongestWorksheetSide || height > LongestWorksheetSide
         || static_cast<long long>(width) * height > MostWorksheetPixels)
+        return {};
+    return {0, 0, width, height};
+}
+
+bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface, bool drawn,
+                    double ratio, CaptionCache& captions, int top, int rows)
+{
+    picture.Resize(0, 0);
+    const controls::PixelRect bounds = WorksheetBounds(c, ratio);
+    if (bounds.IsEmpty())
         return false;
-    picture.Resize(width, height, form.BackColor);
+    const int width = bounds.Width();
+    const int height = bounds.Height();
+    top = std::clamp(top, 0, height);
+    picture.Resize(width, std::clamp(rows, 0, height - top), c.Form1.BackColor, top);
     if (drawn)
-        ScaleSurface(picture, surface);
+        ScaleSurface(picture, height, surface);
     PaintLayer(picture, app::FigureLayer(c), ratio, {picture.Bounds()}, captions);
     return true;
 }

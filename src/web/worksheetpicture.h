@@ -8,18 +8,24 @@ namespace web {
 
 class CaptionCache;
 
+// A browser's canvas takes no side longer than this, and a page cannot count
+// on much more memory than this many pixels need.
+inline constexpr int LongestWorksheetSide = 32767;
+inline constexpr long long MostWorksheetPixels = 40'000'000;
+
 // The figure of a worksheet as a picture: the client area at `ratio` device
 // pixels to the pixel on the window's background, the drawing surface (in
 // its own device pixels) scaled over it when `drawn`, and the figure's
 // lines and labels painted as the page paints them, without the buttons or
 // the teal panel. False, with `picture` left empty, when a picture that
-// large cannot be had in the page.
-[[nodiscard]] bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface,
-                                  bool drawn, double ratio, CaptionCache& captions);
+// large cannot be had in the page. Only the rows from `top` are painted,
+// `rows` of them at most: a large picture in bands needs the memory of one
+// band, and the module's memory, once grown, never shrinks.
+// The whole picture's size at `ratio`; empty when it cannot be had.
+[[nodiscard]] controls::PixelRect WorksheetBounds(const app::Form1Controls& c, double ratio);
 
-// A browser's canvas takes no side longer than this, and a page cannot count
-// on much more memory than this many pixels need.
-inline constexpr int LongestWorksheetSide = 32767;
-inline constexpr long long MostWorksheetPixels = 40'000'000;
+[[nodiscard]] bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface,
+                                  bool drawn, double ratio, CaptionCache& captions, int top = 0,
+                                  int rows = LongestWorksheetSide);
 
 } // namespace web

@@ -39,6 +39,7 @@ export async function serveFolder(folder) {
     return { origin, port, stop };
 }
 
+// `args`: more of Chromium's switches, such as a screen's own pixel ratio.
 export async function launch({ args = [] } = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'altitude-chromium-'));
     const browser = await puppeteer.launch({
@@ -57,9 +58,12 @@ export async function launch({ args = [] } = {}) {
 }
 
 // A page at `width` x `height` CSS pixels and `ratio` device pixels to the
-// pixel, with every request and console message recorded (and anything the
-// page's Content-Security-Policy refused), the figure painted.
-export async function openPage(browser, { width = 900, height = 541, ratio = 1, url = PageUrl } = {}) {
+// pixel (0: the screen's), with every request and console message recorded
+// (and anything the page's Content-Security-Policy refused), the figure
+// painted (unless `started` is false). `prepare` runs in the page before its
+// own script, to take away what some browsers lack.
+export async function openPage(browser, { width = 900, height = 541, ratio = 1, url = PageUrl, prepare,
+                                          started = true } = {}) {
     const page = await browser.newPage();
     const record = { requests: [], console: [], errors: [] };
     page.on('request', (request) => record.requests.push(request.url()));
@@ -68,8 +72,13 @@ export async function openPage(browser, { width = 900, height = 541, ratio = 1, 
     await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
         (e) => console.error(`refused by the policy: ${e.effectiveDirective} ${e.blockedURI}`)));
     await page.setViewport({ width, height, deviceScaleFactor: ratio });
+    if (prepare)
+        await page.evaluateOnNewDocument(prepare);
     await page.goto(url, { waitUntil: 'load' });
-    await figureShown(page);
+    if (started)
+        await figureShown(page);
+    else
+        await installReader(page);
     return { page, record };
 }
 
@@ -84,8 +93,8 @@ export async function figureShown(page) {
 }
 
 // For a suite: one browser, and a fresh page at the design size for each
-// test, handed to `use`. Whatever a test did, its page must have asked the
-// network for nothing and said nothing on the console.
+// test, handed to `use` with the browser. Whatever a test did, its page must
+// have asked the network for nothing and said nothing on the console.
 export function quietPageEachTest(use) {
     let browser;
     let opened = null;
@@ -107,7 +116,7 @@ export function quietPageEachTest(use) {
         if (opened)
             await closeQuietly();
         opened = await openPage(browser);
-        use(opened.page);
+        use(opened.page, browser);
     });
 }
 

@@ -3,10 +3,14 @@
 import assert from 'node:assert/strict';
 import { describe, test } from 'node:test';
 
-import { Colors, angle, controls, mouseDrag, number, pixel, quietPageEachTest, waitFor, waitForPixel } from './browser.js';
+import { Colors, angle, controls, mouseDrag, number, openPage, pixel, pressWith, quietPageEachTest, waitFor,
+         waitForPixel } from './browser.js';
 
 let page;
-quietPageEachTest((opened) => { page = opened; });
+let browser;
+quietPageEachTest((opened, launched) => { page = opened; browser = launched; });
+
+const dragging = async () => (await controls(page)).State.Dragging;
 
 // A finger's drag through DevTools: a touch, `moves` moves of one pixel
 // (left for a negative count), and the finger lifted.
@@ -50,6 +54,50 @@ describe('dragging', () => {
         await page.mouse.move(100, 100);
         await page.mouse.move(50, 100);
         assert.equal(await angle(page), 78);
+    });
+
+    test('ends where its release was lost, and no other pointer takes part', async () => {
+        // Five held moves, the release lost (Alt+Tab mid-drag), ten hover moves.
+        const session = await page.createCDPSession();
+        const mouse = (type, x, buttons = 1) => session.send('Input.dispatchMouseEvent',
+            { type, x, y: 300, buttons, button: buttons ? 'left' : 'none', clickCount: 1 });
+        for (let i = 0; i <= 15; ++i)
+            await mouse(i === 0 ? 'mousePressed' : 'mouseMoved', 450 - i, i <= 5 ? 1 : 0);
+        assert.deepEqual([await angle(page), await dragging()], [79, '0']);
+        // The window losing the focus ends a drag too.
+        for (const [type, x] of [['mousePressed', 450], ['mouseMoved', 449], ['blur'], ['mouseMoved', 440]])
+            await (type === 'blur' ? page.evaluate(() => window.dispatchEvent(new Event('blur'))) : mouse(type, x));
+        assert.deepEqual([await angle(page), await dragging()], [80, '0']);
+        // A finger's drag: the mouse hovering meanwhile does not turn A.
+        await mouse('mouseReleased', 440, 0);
+        const touch = (type, x) => session.send('Input.dispatchTouchEvent',
+            { type, touchPoints: x ? [{ x, y: 300, id: 1, radiusX: 1, radiusY: 1, force: 1 }] : [] });
+        await touch('touchStart', 450);
+        for (const x of [449, 300, 310, 320, 448])
+            await (x > 400 ? touch('touchMove', x) : mouse('mouseMoved', x, 0));
+        await touch('touchEnd');
+        assert.equal(await angle(page), 82);
+    });
+
+    test('counts one step per delivered move where moves come merged', async () => {
+        // As over plain http: no coalesced events, no raw updates.
+        const { page: merged } = await openPage(browser, { prepare: () => {
+            delete PointerEvent.prototype.getCoalescedEvents;
+            delete window.onpointerrawupdate;
+            window.delivered = 0;
+            addEventListener('pointermove', (e) => { window.delivered += e.buttons !== 0; }, true);
+        } });
+        // Forty moves sent at once, faster than frames, left of the press.
+        const session = await merged.createCDPSession();
+        const mouse = (type, x, buttons) => session.send('Input.dispatchMouseEvent',
+            { type, x, y: 300, buttons, button: 'left', clickCount: 1 });
+        await mouse('mousePressed', 450, 1);
+        await Promise.all(Array.from({ length: 40 }, (_, i) => mouse('mouseMoved', 449 - i, 1)));
+        await mouse('mouseReleased', 410, 0);
+        const delivered = await merged.evaluate(() => window.delivered);
+        assert.ok(delivered >= 1 && delivered <= 40, `${delivered} moves delivered`);
+        assert.equal(await angle(merged), 74 + delivered);
+        await merged.close();
     });
 
     test('does not start on a letter, which takes the press itself', async () => {
@@ -109,6 +157,15 @@ describe('the buttons', () => {
         await page.focus('#Command1');
         await page.keyboard.press('Space');
         assert.equal(await angle(page), 74);
+    });
+
+    test('take a tap, though no gesture on them zooms the page', async () => {
+        const { x, y, width, height } = await page.$eval('#Check1', (e) => e.getBoundingClientRect().toJSON());
+        const session = await page.createCDPSession();
+        for (const touchPoints of [[{ x: x + width / 2, y: y + height / 2, id: 1 }], []])
+            await session.send('Input.dispatchTouchEvent', { type: touchPoints.length ? 'touchStart' : 'touchEnd', touchPoints });
+        await waitForPixel(page, 'the grid to be hidden by a tap', 395, 30, Colors.white);
+        assert.equal(await page.$eval('#Check1', (e) => getComputedStyle(e.parentElement).touchAction), 'none');
     });
 
     test('are real form controls in the design order, with the design captions', async () => {
@@ -193,5 +250,14 @@ describe('Ctrl+C', () => {
         await page.keyboard.up('Control');
         await mouseDrag(page, 450, 300, -1);
         assert.equal(await angle(page), 75);
+    });
+
+    test('is left to the browser where there is no clipboard for images', async () => {
+        await page.evaluate(() => {
+            Object.defineProperty(navigator, 'clipboard', { value: undefined });
+            addEventListener('keydown', (e) => { window.swallowed = e.defaultPrevented; });
+        });
+        await pressWith(page, 'Control', 'KeyC');
+        assert.equal(await page.evaluate(() => window.swallowed), false);
     });
 });

@@ -1,6 +1,7 @@
 // The page as it opens from disk: the window's caption, the worked example's
 // figure where the desktop has it, the read-outs, sharp lines at any pixel
-// ratio, no network and a quiet console.
+// ratio, no network and a quiet console; where the browser lacks something,
+// a start without it or a sentence that says so.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
@@ -104,6 +105,31 @@ describe('the page at the design size, 900 x 541', () => {
     });
 });
 
+describe('a start in a browser that lacks something', () => {
+    // What it lacks, taken away before the page's script runs, and what the
+    // page then says in place of the figure (nothing: it runs).
+    const starts = [
+        ['DecompressionStream', () => { delete window.DecompressionStream; }, null],
+        ['compilation', () => {
+            WebAssembly.instantiateStreaming = WebAssembly.instantiate = () => Promise.reject(new WebAssembly.CompileError(
+                "Refused to compile WebAssembly module because 'wasm-unsafe-eval' is not allowed by Content Security Policy"));
+        }, 'このページを置いたサイトの設定で WebAssembly の実行が許可されていないため、図を表示できません。'],
+        ['its font', () => { FontFace.prototype.load = () => Promise.reject(new DOMException('no', 'NetworkError')); },
+         'このブラウザーはページに埋め込まれたフォントを読み込めないため、図を表示できません。'],
+    ];
+    for (const [lacks, prepare, sentence] of starts) {
+        test(`without ${lacks} ${sentence ? 'says why it cannot start' : 'runs'}`, async () => {
+            const { page } = await openPage(browser, { prepare, started: false });
+            await waitFor(page, `the figure or a sentence in place of 図を準備しています…`, () =>
+                document.getElementById('status')?.textContent.endsWith('。') ?? true);
+            assert.equal(await page.evaluate(() => document.getElementById('status')?.textContent ?? null), sentence);
+            if (!sentence) // the altitude, three pixels wide
+                assert.deepEqual([await pixel(page, 522, 300), await pixel(page, 524, 300)], [Colors.white, Colors.black]);
+            await page.close();
+        });
+    }
+});
+
 describe('the page at other pixel ratios', () => {
     for (const ratio of [1.25, 2, 3]) {
         test(`keeps a grid line one crisp band at ${ratio}`, async () => {
@@ -126,6 +152,35 @@ describe('the page at other pixel ratios', () => {
             await page.close();
         });
     }
+
+    // At 1.5, 541 pixels are 811.5 device pixels. On a screen of that ratio
+    // (an emulated one resamples every page), the screen shows the bitmap
+    // pixel for pixel, its device pixels counted by the browser or not.
+    test('shows the figure unresampled at 900 x 541 on a screen of ratio 1.5', async () => {
+        const screen = await launch({ args: ['--force-device-scale-factor=1.5'] });
+        after(() => screen.close());
+        for (const prepare of [undefined, () => { delete ResizeObserverEntry.prototype.devicePixelContentBoxSize; }]) {
+            const { page } = await openPage(screen, { ratio: 0, prepare });
+            await page.evaluate(() => { document.getElementById('buttons').style.display = 'none'; });
+            const seen = await page.evaluate(async (png) => {
+                const image = await createImageBitmap(await (await fetch(`data:image/png;base64,${png}`)).blob());
+                const copy = new OffscreenCanvas(image.width, image.height).getContext('2d', { willReadFrequently: true });
+                copy.drawImage(image, 0, 0);
+                const shown = copy.getImageData(0, 0, image.width, image.height).data;
+                const bitmap = window.readFigure(0, 0, 1350, 812);
+                const columns = new Set();
+                for (let i = 0; i < shown.length; i += 4) {
+                    if (shown[i] !== bitmap[i] || shown[i + 1] !== bitmap[i + 1] || shown[i + 2] !== bitmap[i + 2])
+                        columns.add((i / 4) % image.width);
+                }
+                // Across the altitude, x = 524.73, at y = 300.
+                const across = Array.from({ length: 21 }, (_, i) => shown[(450 * image.width + 777 + i) * 4]);
+                return { size: [image.width, image.height], columns: [...columns], across };
+            }, await page.screenshot({ encoding: 'base64' }));
+            assert.deepEqual(seen, { size: [1350, 812], columns: [], across: seen.across.map((red) => (red < 128 ? 0 : 255)) });
+            await page.close();
+        }
+    });
 
     test('fills the frame at the device resolution', async () => {
         const { page } = await openPage(browser, { ratio: 2 });

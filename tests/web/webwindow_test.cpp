@@ -145,6 +145,25 @@ TEST(WebWindow, keepsMemoStrokesWhenOnlyThePixelRatioChanges)
     EXPECT_TRUE(w.Is(1240, 200, White) || !w.Is(1240, 200, DarkBlue));
 }
 
+TEST(WebWindow, takesTheBrowsersCountOfDevicePixelsAndPaintsThemAll)
+{
+    // 541 pixels at 1.5 are 811.5 device pixels: the browser shows them on
+    // 811 or 812, and the last row is painted, the focus band down to it.
+    Window w;
+    w.window.CheckClick(1, false); // no grid line along the bottom
+    w.window.ShowFocusFrame(true, DarkBlue);
+    for (const int rows : {811, 812}) {
+        w.window.Resize(900, 541, 1.5, 1350, rows);
+        (void)w.window.Paint();
+        EXPECT_EQ(w.window.Frame().Height(), rows);
+        EXPECT_TRUE(w.Is(600, rows - 1, DarkBlue));
+    }
+    // A count that does not fit the client area is not believed.
+    w.window.Resize(900, 541, 1.5, 1 << 30, -5);
+    EXPECT_EQ(w.window.Frame().Width(), 1350);
+    EXPECT_EQ(w.window.Frame().Height(), 812);
+}
+
 TEST(WebWindow, showsAndHidesTheGridAndTheReadouts)
 {
     Window w;

@@ -68,6 +68,18 @@ TEST(Worksheet, carriesTheMemoScaledWithTheFigure)
     EXPECT_TRUE(w.Is(1240, 200, DarkBlue));
     EXPECT_TRUE(w.Is(1240, 204, DarkBlue)); // two device pixels below the stroke's middle row
     EXPECT_TRUE(w.Is(1240, 210, White));
+    // Painted in bands of 100 rows (a stroke, letters and lines cross their
+    // edges), the picture is the same, pixel for pixel.
+    const PixelBuffer whole = w.picture;
+    EXPECT_EQ(web::WorksheetBounds(w.window.Form().Controls(), 2).Height(), 1082);
+    for (int top = 0; top < whole.Height(); top += 100) {
+        ASSERT_TRUE(web::PaintWorksheet(w.picture, w.window.Form().Controls(), w.window.Surface().Image(), true, 2,
+                                        w.captions, top, 100));
+        ASSERT_EQ(w.picture.Bounds(), (controls::PixelRect{0, top, 1800, std::min(top + 100, 1082)}));
+        for (int y = top; y < std::min(top + 100, whole.Height()); ++y)
+            for (int x = 0; x < whole.Width(); ++x)
+                ASSERT_EQ(w.picture.Pixel(x, y), whole.Pixel(x, y)) << x << ", " << y;
+    }
     w.window.OptionClick(0);
     EXPECT_FALSE(w.window.Surface().HasDrawing());
 }

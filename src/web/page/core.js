@@ -27,8 +27,11 @@ function wrapCore(module) {
     }
 
     return {
-        start: (width, height, ratio) => module._altitude_start(width, height, ratio),
-        resize: (width, height, ratio) => module._altitude_resize(width, height, ratio),
+        // The client area in pixels, the ratio and the canvas's device pixels.
+        start: (width, height, ratio, [deviceWidth, deviceHeight]) =>
+            module._altitude_start(width, height, ratio, deviceWidth, deviceHeight),
+        resize: (width, height, ratio, [deviceWidth, deviceHeight]) =>
+            module._altitude_resize(width, height, ratio, deviceWidth, deviceHeight),
         pointerDown: (button, shift, x, y, buttons) => module._altitude_pointer_down(button, shift, x, y, buttons),
         pointerMove: (buttons, shift, x, y) => module._altitude_pointer_move(buttons, shift, x, y),
         pointerUp: (button, shift, x, y, buttons) => module._altitude_pointer_up(button, shift, x, y, buttons),
@@ -63,14 +66,16 @@ function wrapCore(module) {
 
         // Worksheets: the surface's pixels when anything is drawn on it, the
         // figure as SVG with the surface's picture as a data: URI (or none),
-        // and the figure as a picture at twice the device pixels, held by
-        // the C++ side until worksheetDone.
+        // and the figure as a picture at twice the device pixels (its
+        // height, then `rows` of it from `top`, held by the C++ side until
+        // the next band or worksheetDone).
         surface: () => image(module._altitude_surface()),
         worksheetSvg(surfaceUri) {
             input(surfaceUri);
             return text(module._altitude_worksheet_svg());
         },
-        worksheetPicture: () => image(module._altitude_worksheet_picture()),
+        worksheetPicture: (top, rows) => image(module._altitude_worksheet_picture(top, rows)),
+        worksheetHeight: () => module._altitude_worksheet_height(),
         worksheetDone: () => module._altitude_worksheet_done(),
         memoryBytes: () => module.HEAPU8.buffer.byteLength,
         heapInUse: () => module._altitude_heap_in_use(),

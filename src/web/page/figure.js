@@ -66,13 +66,39 @@ function makeFigure(element, canvas, core) {
             listener();
     }
 
+    // The pointer that pressed on the figure owns the drag until every
+    // button of it is up: another pointer's moves (a trackpad's while a
+    // finger drags) are not the drag's. Its last place serves a drag that
+    // ends without an event of its own.
+    let dragPointer = null;
+    let lastX = 0;
+    let lastY = 0;
+
     // Wraps a handler of pointer events.
     const handle = (handler) => (e) => {
         if (!e.isPrimary)
             return; // a second finger is not a second mouse
+        if (dragPointer !== null && e.pointerId !== dragPointer)
+            return;
         handler(e);
         handled();
     };
+
+    // A release, and whatever else ends the drag, through the same handler.
+    function release(button, shift, releaseX, releaseY, buttons) {
+        core.pointerUp(button, shift, releaseX, releaseY, buttons);
+        if (buttons === 0)
+            dragPointer = null;
+    }
+    // The drag ends as if every button were released where the pointer was
+    // last seen: its release may never come once the window has lost the
+    // focus (Alt+Tab mid-drag), the page is hidden or the capture is lost.
+    function endDrag() {
+        if (dragPointer === null)
+            return;
+        release(0, 0, lastX, lastY, 0);
+        handled();
+    }
 
     element.addEventListener('pointerdown', handle((e) => {
         origin = element.getBoundingClientRect();
@@ -82,10 +108,25 @@ function makeFigure(element, canvas, core) {
         } catch {
             // The pointer is gone already; its up or cancel follows.
         }
+        dragPointer = e.pointerId;
+        [lastX, lastY] = [x(e), y(e)];
         core.pointerDown(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
     }));
 
-    element.addEventListener('pointermove', handle((e) => {
+    // Every move the browser lets the page see is a step. Those it merged
+    // into one event come back from getCoalescedEvents, which browsers give
+    // secure pages alone (https, localhost, file:); without it,
+    // pointerrawupdate comes once per move of the hardware where the
+    // browser has it; failing both, each pointermove is one step, and a fast
+    // mouse turns A less far than on the desktop.
+    const coalesced = 'getCoalescedEvents' in PointerEvent.prototype;
+    const moveEvent = !coalesced && 'onpointerrawupdate' in window ? 'pointerrawupdate' : 'pointermove';
+    element.addEventListener(moveEvent, handle((e) => {
+        // The drag's pointer with no button held: its release was lost.
+        if (dragPointer !== null && e.buttons === 0) {
+            release(0, shiftCode(e), x(e), y(e), 0);
+            return;
+        }
         // Another mouse button pressed or released while one is held (a
         // pen's eraser and other buttons the handlers do not know are left out).
         const code = buttonCode(e.button);
@@ -97,17 +138,29 @@ function makeFigure(element, canvas, core) {
         }
         // The browser hands over at most one move per frame; the moves the
         // hardware delivered in between come back from getCoalescedEvents.
-        const moves = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
+        const moves = coalesced ? e.getCoalescedEvents() : [];
         const all = moves.length > 0 ? moves : [e];
         for (const move of all)
             core.pointerMove(move.buttons, shiftCode(move), x(move), y(move));
+        [lastX, lastY] = [x(e), y(e)];
     }));
 
-    const release = handle((e) => {
-        core.pointerUp(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
+    element.addEventListener('pointerup', handle((e) => {
+        release(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
+    }));
+    element.addEventListener('pointercancel', handle((e) => release(0, shiftCode(e), x(e), y(e), 0)));
+    element.addEventListener('lostpointercapture', (e) => {
+        if (e.pointerId === dragPointer)
+            endDrag();
     });
-    element.addEventListener('pointerup', release);
-    element.addEventListener('pointercancel', release);
+    window.addEventListener('blur', (e) => {
+        if (e.target === window)
+            endDrag();
+    });
+    document.addEventListener('visibilitychange', () => {
+        if (document.hidden)
+            endDrag();
+    });
     // No menu on the second button: it drags like the first, as on the desktop.
     element.addEventListener('contextmenu', (e) => e.preventDefault());
 
@@ -140,17 +193,39 @@ function makeFigure(element, canvas, core) {
     element.addEventListener('focus', () => focusMoved(!pressing)());
     element.addEventListener('blur', focusMoved(false));
 
-    function resize() {
+    // The bitmap in device pixels. Where the browser counts the canvas's
+    // (devicePixelContentBoxSize), the canvas fills the client area and the
+    // bitmap takes that count; elsewhere the bitmap is the client area at
+    // the ratio, rounded, and the canvas is shown at exactly that many
+    // device pixels. Either way the browser shows the bitmap as it is,
+    // never resampled, at any ratio.
+    const counted = typeof ResizeObserverEntry !== 'undefined'
+        && 'devicePixelContentBoxSize' in ResizeObserverEntry.prototype;
+    let countedPixels = null;
+
+    // The client area's size in pixels, the ratio and the bitmap's size.
+    function measure() {
         origin = element.getBoundingClientRect();
-        const width = element.clientWidth;
-        const height = element.clientHeight;
-        canvas.style.width = `${width}px`;
-        canvas.style.height = `${height}px`;
-        core.resize(width, height, window.devicePixelRatio || 1);
-        handled();
+        const ratio = window.devicePixelRatio || 1;
+        const device = countedPixels || [Math.round(origin.width * ratio), Math.round(origin.height * ratio)];
+        if (!counted) {
+            canvas.style.width = `${device[0] / ratio}px`;
+            canvas.style.height = `${device[1] / ratio}px`;
+        }
+        return [element.clientWidth, element.clientHeight, ratio, device];
     }
 
-    // The pixel ratio changes when the page is zoomed or moved to another screen.
+    // Painted at once, before the browser next shows the page: the canvas
+    // never shows the old figure stretched to its new size.
+    function resize() {
+        core.resize(...measure());
+        paint();
+        for (const listener of handledListeners)
+            listener();
+    }
+
+    // The pixel ratio changes when the page is zoomed or moved to another
+    // screen; where the device pixels are counted, the observer hears of it.
     function watchRatio() {
         const query = matchMedia(`(resolution: ${window.devicePixelRatio || 1}dppx)`);
         query.addEventListener('change', () => {
@@ -161,13 +236,21 @@ function makeFigure(element, canvas, core) {
 
     return {
         start() {
-            const width = element.clientWidth;
-            const height = element.clientHeight;
-            canvas.style.width = `${width}px`;
-            canvas.style.height = `${height}px`;
-            core.start(width, height, window.devicePixelRatio || 1);
-            new ResizeObserver(resize).observe(element);
-            watchRatio();
+            core.start(...measure());
+            const observer = new ResizeObserver((entries) => {
+                for (const entry of entries) {
+                    if (entry.target === canvas) {
+                        const [box] = entry.devicePixelContentBoxSize;
+                        countedPixels = [box.inlineSize, box.blockSize];
+                    }
+                }
+                resize();
+            });
+            observer.observe(element);
+            if (counted)
+                observer.observe(canvas, { box: 'device-pixel-content-box' });
+            else
+                watchRatio();
             // At once, not at the next frame: the first frame the browser
             // shows has the figure in it.
             paint();

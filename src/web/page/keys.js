@@ -45,16 +45,20 @@ function makeKeys(figureElement, actions) {
     return bindings;
 }
 
-// Puts the window's image on the clipboard as a PNG. Where the browser has no
-// clipboard for images, or refuses, nothing happens.
+// Puts the window's image, made by `image`, on the clipboard as a PNG.
+// Where the browser has no clipboard for images (a page over plain http, an
+// old browser), it returns false, so that the key is left to the browser.
+// A refusal later is quiet, as the browser's own copy is.
 function copyToClipboard(image) {
-    if (!navigator.clipboard || typeof ClipboardItem === 'undefined')
-        return;
+    if (!navigator.clipboard || !navigator.clipboard.write || typeof ClipboardItem === 'undefined')
+        return false;
+    const picture = image();
     const png = new Promise((resolve, reject) =>
-        image.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('no image'))), 'image/png'));
+        picture.toBlob((blob) => (blob ? resolve(blob) : reject(new Error('no image'))), 'image/png'));
     try {
         navigator.clipboard.write([new ClipboardItem({ 'image/png': png })]).catch(() => {});
     } catch {
         // Refused outright: the page stays quiet, as it does when refused later.
     }
+    return true;
 }

@@ -1,6 +1,7 @@
 // Start-up: the font and the WebAssembly, both inside this file, then the
 // window at the size of its element, the buttons over it, what screen
-// readers are told, worksheets and the keys.
+// readers are told, worksheets and the keys; or, where the browser cannot,
+// a sentence that says what it lacks.
 function decodeBase64(text) {
     // The browser's own decoder where it has one: several times faster than
     // a loop over the characters, and this is most of what start-up decodes.
@@ -15,29 +16,91 @@ function decodeBase64(text) {
 
 // The WebAssembly is stored deflated (zlib's format, less than half the
 // size); the browser inflates it and compiles it as the bytes come, both
-// natively. Emscripten's loader hands over its imports and takes the instance.
-function instantiateCore(imports, receive) {
-    const bytes = decodeBase64(AltitudeWasm);
-    const deflated = new ReadableStream({
-        start(controller) {
-            controller.enqueue(bytes);
-            controller.close();
-        },
-    });
-    const wasm = new Response(deflated.pipeThrough(new DecompressionStream('deflate')),
-                              { headers: { 'Content-Type': 'application/wasm' } });
-    WebAssembly.instantiateStreaming(wasm, imports).then(({ instance, module }) => receive(instance, module));
-    return {};
+// natively, or where it cannot inflate, the page's script does. Emscripten's
+// loader hands over its imports and takes the instance; a failure goes to
+// `failed`, since the loader itself would wait for the instance for good.
+function instantiateCore(failed) {
+    function instantiate(imports) {
+        const bytes = decodeBase64(AltitudeWasm);
+        if (typeof DecompressionStream === 'undefined')
+            return WebAssembly.instantiate(inflateZlib(bytes), imports);
+        const deflated = new ReadableStream({
+            start(controller) {
+                controller.enqueue(bytes);
+                controller.close();
+            },
+        });
+        const wasm = new Response(deflated.pipeThrough(new DecompressionStream('deflate')),
+                                  { headers: { 'Content-Type': 'application/wasm' } });
+        return WebAssembly.instantiateStreaming(wasm, imports);
+    }
+    return (imports, receive) => {
+        // Later, so that a failure on the way comes here too.
+        Promise.resolve(imports).then(instantiate).then(({ instance, module }) => receive(instance, module))
+            .catch(failed);
+        return {};
+    };
 }
 
-async function startAltitude() {
+// What the page says in place of the figure when it cannot start: what the
+// browser lacks, in one sentence.
+const StartFailures = {
+    wasm: 'このブラウザーは WebAssembly に対応していないため、図を表示できません。',
+    refused: 'このページを置いたサイトの設定で WebAssembly の実行が許可されていないため、図を表示できません。',
+    font: 'このブラウザーはページに埋め込まれたフォントを読み込めないため、図を表示できません。',
+    memory: 'このブラウザーで使えるメモリーが足りないため、図を表示できません。',
+    other: 'このブラウザーには図を表示するための機能が足りないため、図を表示できません。',
+    slow: 'このブラウザーでは図の準備が終わらないため、図を表示できません。',
+};
+
+function startFailure(error) {
+    if (typeof WebAssembly !== 'object')
+        return StartFailures.wasm;
+    const text = String(error && (error.message || error));
+    if (error instanceof RangeError || /memory|OOM/i.test(text))
+        return StartFailures.memory;
+    if (/Content.Security|CSP|unsafe-eval|Refused/i.test(text))
+        return StartFailures.refused;
+    if (error instanceof WebAssembly.CompileError || error instanceof WebAssembly.LinkError)
+        return StartFailures.wasm;
+    if (error && error.name === 'FontFailed')
+        return StartFailures.font;
+    return StartFailures.other;
+}
+
+// The page's visible text until the figure replaces it: what happens, or
+// why nothing can.
+function startingStatus() {
+    const status = document.getElementById('status');
+    // However start-up hangs, the page never waits silently for good.
+    const timer = setTimeout(() => {
+        status.textContent = StartFailures.slow;
+    }, 30000);
+    return {
+        started() {
+            clearTimeout(timer);
+            status.remove();
+        },
+        failed(error) {
+            clearTimeout(timer);
+            status.textContent = startFailure(error);
+        },
+    };
+}
+
+async function startAltitude(status) {
     performance.mark('altitude:script');
     const font = new FontFace(FontFamily, decodeBase64(AltitudeFont));
     document.fonts.add(font);
+    const fontLoaded = font.load().catch((error) => {
+        throw Object.assign(new Error(`the font failed to load: ${error}`), { name: 'FontFailed' });
+    });
+    let failed;
+    const failure = new Promise((resolve, reject) => { failed = reject; });
     // Labels are measured in the embedded font, so it must be ready first.
-    const [module] = await Promise.all([
-        createAltitudeCore({ instantiateWasm: instantiateCore, host: makeText() }),
-        font.load(),
+    const [module] = await Promise.race([
+        Promise.all([createAltitudeCore({ instantiateWasm: instantiateCore(failed), host: makeText() }), fontLoaded]),
+        failure,
     ]);
     performance.mark('altitude:loaded');
     const core = wrapCore(module);
@@ -56,7 +119,7 @@ async function startAltitude() {
     describeFigure(element, description, core, figure);
 
     const windowPicture = () => figure.withoutFocusBand(() => windowImage(canvas, controls));
-    const copyWindow = () => copyToClipboard(windowPicture());
+    const copyWindow = () => copyToClipboard(windowPicture);
     const worksheets = makeWorksheets(core, figure, document.getElementById('save'), document.getElementById('print'));
     makeKeys(element, {
         copyWindow,
@@ -64,6 +127,11 @@ async function startAltitude() {
         figureKey: (keyCode, e) => figure.keyDown(keyCode, e),
         figureKeyUp: () => figure.keyUp(),
     });
+
+    // Safari's pinch, where its version zooms in spite of touch-action.
+    document.addEventListener('gesturestart', (e) => e.preventDefault());
+    // All of it in the same turn, so that no frame shows the page half made.
+    status.started();
 
     // For scripts and tests that look into the page.
     return {
@@ -82,4 +150,8 @@ async function startAltitude() {
     };
 }
 
-window.altitude = { ready: startAltitude() };
+const startStatus = startingStatus();
+const ready = startAltitude(startStatus);
+// A start that fails says why on the page; `ready` rejects for scripts.
+ready.catch((error) => startStatus.failed(error));
+window.altitude = { ready };

@@ -40,19 +40,27 @@ function makeWorksheets(core, figure, dialog, printArea) {
         download(new Blob([svg()], { type: 'image/svg+xml' }), `${WorksheetName}.svg`);
     }
 
-    // At twice the device pixels, on white. A picture the page cannot hold
-    // is not made; the dialog says so and offers the drawing instead.
+    // At twice the device pixels, on white, painted a band of about a
+    // million pixels at a time, each put into the canvas before the next:
+    // the module's memory, which never shrinks, need hold no more. A
+    // picture the page cannot hold is not made; the dialog says so and
+    // offers the drawing instead.
     function savePng() {
-        const picture = core.worksheetPicture();
+        const height = core.worksheetHeight();
         let canvas = null;
-        if (picture) {
+        let band = height > 0 ? core.worksheetPicture(0, 1) : null;
+        if (band) {
+            const rows = Math.max(1, Math.floor((1 << 20) / band.width));
             canvas = document.createElement('canvas');
-            canvas.width = picture.width;
-            canvas.height = picture.height;
+            canvas.width = band.width;
+            canvas.height = height;
             const context = canvas.getContext('2d');
-            if (context)
-                context.putImageData(new ImageData(picture.pixels, picture.width, picture.height), 0, 0);
-            else
+            for (let top = 0; context && band && top < height; top += rows) {
+                band = core.worksheetPicture(top, rows);
+                if (band)
+                    context.putImageData(new ImageData(band.pixels, band.width, band.height), 0, top);
+            }
+            if (!context || !band)
                 canvas = null;
         }
         core.worksheetDone();
