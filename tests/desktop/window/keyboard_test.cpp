@@ -6,9 +6,28 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using app::Form1Window;
+
+namespace {
+
+// The keys that reach the window itself, from whichever child they came.
+class KeyWatch : public QObject {
+public:
+    QList<int> keys;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(event)->key();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 // The window worked from the keyboard alone, with real key events through
 // the window, as a keyboard or a presenter remote sends them.
@@ -101,6 +120,55 @@ private slots:
         key(Qt::Key_Left);
         key(Qt::Key_Home);
         QCOMPARE(angle(), 74);
+    }
+
+    // A presenter remote's Page Up and Page Down turn A from the moment the
+    // window opens, whichever control has the focus, and the focus stays.
+    void pageKeysTurnAWhereverTheFocusIs()
+    {
+        QWidget* reset = QApplication::focusWidget();
+        QCOMPARE(reset->objectName(), QStringLiteral("Command1"));
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_PageDown);
+        QCOMPARE(angle(), 71);
+        QCOMPARE(QApplication::focusWidget(), reset);
+        m_window->findChild<QCheckBox*>("Check2")->setFocus();
+        key(Qt::Key_PageUp, Qt::ShiftModifier);
+        QCOMPARE(angle(), 81);
+        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
+        key(Qt::Key_PageDown); // memo mode: nothing
+        QCOMPARE(angle(), 81);
+    }
+
+    // A press on the figure gives it the keys, with no frame: the drag draws
+    // what it drew before, and every arrow turns A one degree. A key the
+    // figure declines goes on to the window.
+    void aPressOnTheFigureGivesItTheKeysWithoutAFrame()
+    {
+        // Beside the buttons, whose focus the press takes away.
+        const QRect figure(270, 0, 630, 541);
+        const QImage before = picture().copy(figure);
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        QCOMPARE(QApplication::focusWidget(), m_figure);
+        QCOMPARE(picture().copy(figure), before);
+        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        QTest::mouseMove(m_window.get(), {590, 300});
+        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {590, 300});
+        QCOMPARE(angle(), 75);
+        QCOMPARE(picture().pixelColor(1, 300), QColor(Qt::white));
+
+        for (int i = 0; i < 10; ++i)
+            key(Qt::Key_Left);
+        QCOMPARE(angle(), 85);
+        // The keyboard is in use now: the frame shows where the keys go.
+        QTRY_COMPARE_WITH_TIMEOUT(picture().pixelColor(1, 300), m_figure->palette().color(QPalette::Highlight),
+                                  DeadlineMs);
+
+        KeyWatch watch;
+        m_window->installEventFilter(&watch);
+        key(Qt::Key_Left, Qt::ControlModifier);
+        QCOMPARE(angle(), 85);
+        QCOMPARE(watch.keys.count(Qt::Key_Left), 1);
     }
 
     // A held key repeats at the keyboard's rate, one step per repeat, and
