@@ -43,6 +43,15 @@ public:
     }
 };
 
+// Only the window's own buttons: the toolkit's dialogs and message boxes
+// keep the toolkit's accessible buttons, with their accelerators and default
+// state, and names without the mnemonic markers.
+bool IsOurs(const QObject* object)
+{
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    return widget && qobject_cast<const Form1Window*>(widget->window());
+}
+
 QAccessibleInterface* Interface(const QString& className, QObject* object)
 {
     if (className == QLatin1String(Form1Window::staticMetaObject.className()))
@@ -51,8 +60,9 @@ QAccessibleInterface* Interface(const QString& className, QObject* object)
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String(qtcontrols::OptionGroup::staticMetaObject.className()))
         return new GroupAccessible(static_cast<qtcontrols::OptionGroup*>(object));
-    if (className == QLatin1String("QCheckBox") || className == QLatin1String("QRadioButton")
-        || className == QLatin1String("QPushButton"))
+    if ((className == QLatin1String("QCheckBox") || className == QLatin1String("QRadioButton")
+         || className == QLatin1String("QPushButton"))
+        && IsOurs(object))
         return new qtcontrols::ButtonAccessible(static_cast<QAbstractButton*>(object));
     return nullptr;
 }

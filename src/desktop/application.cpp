@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace app {
 
@@ -26,6 +30,19 @@ bool ChoosesPlatform(int argc, char** argv)
             return true;
     }
     return IsSet("QT_QPA_PLATFORM");
+}
+
+// Where libdbus looks for the session bus when no address is given, as
+// systemd sessions and many launchers expect it to: a socket of this user's
+// at $XDG_RUNTIME_DIR/bus.
+bool HasSessionBusSocket()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!runtime || *runtime != '/')
+        return false;
+    const std::string socket = std::string(runtime) + "/bus";
+    struct stat status {};
+    return ::stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) && status.st_uid == ::getuid();
 }
 
 } // namespace
@@ -52,8 +69,10 @@ void PrepareToolkit()
 {
     // Without a session bus the toolkit would try to start one (dbus-launch
     // --autolaunch): a daemon, and files, that a program which writes nothing
-    // has no business creating. It costs start-up time besides.
-    if (!IsSet("DBUS_SESSION_BUS_ADDRESS"))
+    // has no business creating. It costs start-up time besides. A bus that
+    // libdbus finds by itself, at its usual socket, is no such case: screen
+    // readers reach the program through it.
+    if (!IsSet("DBUS_SESSION_BUS_ADDRESS") && !HasSessionBusSocket())
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 
     QCoreApplication::setApplicationName(QStringLiteral("altitude"));

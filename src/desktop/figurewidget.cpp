@@ -19,8 +19,10 @@ constexpr int FrameWidth = 3;
 FigureWidget::FigureWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Figure"));
-    // Tab only: a press on the figure is a drag, and leaves the focus where it was.
-    setFocusPolicy(Qt::TabFocus);
+    // Tab, and a press on the figure, which the window passes on since the
+    // figure lets the mouse through: after any touch the arrow keys are the
+    // figure's.
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAccessibleName(QString::fromUtf8(FigureName));
 }
@@ -40,11 +42,15 @@ void FigureWidget::PaintFocusFrame(QPainter& painter) const
 void FigureWidget::keyPressEvent(QKeyEvent* event)
 {
     const int code = KeyCode(event->key());
-    if (code == 0) {
-        QWidget::keyPressEvent(event);
+    if (code == 0 || !m_keyHandler || !m_keyHandler(code, ShiftCode(event->modifiers()), event->isAutoRepeat())) {
+        QWidget::keyPressEvent(event); // ignored: on to the window and the toolkit
         return;
     }
-    emit keyDown(code, ShiftCode(event->modifiers()), event->isAutoRepeat());
+    // The keyboard is in use: the frame shows where the keys go.
+    if (!m_keyboardFocus) {
+        m_keyboardFocus = true;
+        emit focusChanged();
+    }
 }
 
 void FigureWidget::keyReleaseEvent(QKeyEvent* event)
@@ -60,6 +66,11 @@ void FigureWidget::keyReleaseEvent(QKeyEvent* event)
 void FigureWidget::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    // The window coming back to the front, or a menu closing, brings back the
+    // focus as it was, framed or not.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+        m_keyboardFocus = reason != Qt::MouseFocusReason;
     emit focusChanged();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QPainter;
 
 namespace app {
@@ -16,7 +18,19 @@ class FigureWidget final : public QWidget {
     Q_OBJECT
 
 public:
+    // Form1's key handler, with whether the key repeats; it answers whether
+    // the key was the figure's. A key it declines goes on to the window and
+    // the toolkit, as if the figure had never seen it.
+    using KeyHandler = std::function<bool(int KeyCode, int Shift, bool repeated)>;
+
     explicit FigureWidget(QWidget* parent);
+
+    void SetKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
+
+    // Whether the focus frame is to be seen: the figure has the focus, and it
+    // came from the keyboard (Tab, or a key pressed since), not from a press
+    // of the mouse alone - the platform's convention for pointer focus.
+    [[nodiscard]] bool ShowsFocusFrame() const { return hasFocus() && m_keyboardFocus; }
 
     // A band along the edges of the client area that shows the keyboard
     // focus. The window paints it over the memo surface and under the lines
@@ -26,11 +40,9 @@ public:
     void PaintFocusFrame(QPainter& painter) const;
 
 signals:
-    // A key that Form1's key handler has a code for; `repeated` while the key
-    // is held down and repeats.
-    void keyDown(int KeyCode, int Shift, bool repeated);
-    // The key is up again: no more repeats follow.
+    // A key of the figure's is up again: no more repeats follow.
     void keyUp();
+    // The focus, or how its frame shows, changed.
     void focusChanged();
 
 protected:
@@ -38,6 +50,10 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    KeyHandler m_keyHandler;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace app

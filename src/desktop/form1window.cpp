@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "figurewidget.h"
 #include "inputcodes.h"
+#include "form/keycodes.h"
 #include "form/readoutsummary.h"
 #include "worksheetactions.h"
 
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -119,19 +121,56 @@ void Form1Window::ConnectButtons()
 // mouse move is; the description waits until the key is released.
 void Form1Window::ConnectFigure()
 {
-    connect(m_figure, &FigureWidget::keyDown, this, [this](int KeyCode, int Shift, bool repeated) {
-        m_keyRepeating = repeated;
-        Handle([this, KeyCode, Shift] { m_form.Figure_KeyDown(KeyCode, Shift); });
-    });
-    connect(m_figure, &FigureWidget::keyUp, this, [this] {
-        m_keyRepeating = false;
-        DescribeLengths();
-    });
+    m_figure->SetKeyHandler([this](int KeyCode, int Shift, bool repeated) { return KeyDown(KeyCode, Shift, repeated); });
+    connect(m_figure, &FigureWidget::keyUp, this, &Form1Window::KeyUp);
     connect(m_figure, &FigureWidget::focusChanged, this, [this] {
         m_keyRepeating = false;
         m_pacer.Update(m_figure->FocusFrame());
         DescribeLengths();
     });
+}
+
+bool Form1Window::KeyDown(int KeyCode, int Shift, bool repeated)
+{
+    bool taken = false;
+    m_keyRepeating = repeated;
+    Handle([&] { taken = m_form.Figure_KeyDown(KeyCode, Shift); });
+    if (!taken)
+        m_keyRepeating = false;
+    return taken;
+}
+
+void Form1Window::KeyUp()
+{
+    m_keyRepeating = false;
+    DescribeLengths();
+}
+
+void Form1Window::EndDrag()
+{
+    Handle([this] { m_form.Form_MouseUp(0, 0, 0, 0); });
+}
+
+// Page Up and Page Down are the figure's wherever the focus is in the
+// window: no button uses them, and they are what a presenter remote sends,
+// from the moment the window opens. The buttons keep the arrow keys.
+void Form1Window::keyPressEvent(QKeyEvent* event)
+{
+    const int code = KeyCode(event->key());
+    const bool paging = code == vbKeyPageUp || code == vbKeyPageDown;
+    if (!paging || !KeyDown(code, ShiftCode(event->modifiers()), event->isAutoRepeat()))
+        QWidget::keyPressEvent(event);
+}
+
+void Form1Window::keyReleaseEvent(QKeyEvent* event)
+{
+    const int code = KeyCode(event->key());
+    if (code == vbKeyPageUp || code == vbKeyPageDown) {
+        if (!event->isAutoRepeat())
+            KeyUp();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 template <typename Handler>
@@ -210,6 +249,10 @@ bool Form1Window::LabelAt(QPointF point) const
 
 void Form1Window::mousePressEvent(QMouseEvent* event)
 {
+    // A press anywhere on the figure gives it the keys, as a press on any
+    // control would; the frame stays hidden, as the platform does for
+    // pointer focus, so a drag leaves the picture as it was.
+    m_figure->setFocus(Qt::MouseFocusReason);
     // The first button down decides who has the mouse until all are up.
     if (event->buttons() == event->button())
         m_pressOnLabel = LabelAt(event->position());
@@ -250,7 +293,7 @@ void Form1Window::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     for (const QRect& area : event->region())
         m_surface.PaintOn(painter, area);
-    if (m_paintFocusFrame && m_figure->hasFocus())
+    if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
         m_figure->PaintFocusFrame(painter);
     qtcontrols::PaintLayer(painter, m_layer.Layer(), event->region());
 }

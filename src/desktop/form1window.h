@@ -13,6 +13,7 @@
 #include <string>
 
 class QCheckBox;
+class QKeyEvent;
 class QMouseEvent;
 class QPushButton;
 class QRadioButton;
@@ -41,6 +42,10 @@ public:
     // The surface with the memo strokes, as the window shows it beneath the figure.
     [[nodiscard]] const QImage& surfaceImage() const { return m_surface.Image(); }
 
+    // Ends a drag as a release of the mouse does, for whatever takes the
+    // mouse away in the middle of one (a dialog): the description follows.
+    void EndDrag();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +53,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void CreateButtons();
@@ -60,6 +67,10 @@ private:
     // Whether a visible label lies under a point: a press there is the
     // label's, and the window sees nothing of it until every button is up.
     [[nodiscard]] bool LabelAt(QPointF point) const;
+
+    // Runs Form1's key handler; returns whether the key was the figure's.
+    bool KeyDown(int KeyCode, int Shift, bool repeated);
+    void KeyUp();
 
     // Runs a handler of Form1, then repaints whatever it changed.
     template <typename Handler>

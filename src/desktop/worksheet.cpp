@@ -116,6 +116,11 @@ void PaintWorksheetPage(QPainter& painter, const QRectF& page, const WorksheetSo
     painter.restore();
 }
 
+QPageLayout::Orientation PageOrientation(const controls::Form& form)
+{
+    return form.ScaleWidth > form.ScaleHeight ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 bool PrintWorksheet(QPrinter& printer, const WorksheetSource& source)
 {
     QPainter painter;

@@ -2,6 +2,7 @@
 
 #include "form/form1controls.h"
 
+#include <QPageLayout>
 #include <QtGlobal>
 
 #include <optional>
@@ -40,6 +41,10 @@ enum class WorksheetFormat { Svg, Png, Pdf };
 // window's `devicePixelRatio`) on the window's white. Null when a picture
 // that large cannot be had.
 [[nodiscard]] QImage WorksheetPicture(const WorksheetSource& source, qreal devicePixelRatio);
+
+// The way a page is turned to give the figure the most room: landscape for a
+// client area wider than high.
+[[nodiscard]] QPageLayout::Orientation PageOrientation(const controls::Form& form);
 
 // Paints the figure into `page` (the painter's coordinates), as large as
 // fits with its proportions kept, centred, and nothing outside it.

@@ -97,7 +97,7 @@ WorksheetSource WorksheetActions::Source() const
 
 void WorksheetActions::EndDrag()
 {
-    m_window.form().Form_MouseUp(0, 0, 0, 0);
+    m_window.EndDrag();
 }
 
 void WorksheetActions::Save()
@@ -145,11 +145,18 @@ void WorksheetActions::Print()
     SpeakJapanese();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The page is turned the way the figure is, as for a PDF, until the
+    // teacher turns it otherwise in the dialog; that choice then holds for
+    // the rest of the run.
+    if (!m_orientationChosen)
+        m_printer->setPageOrientation(PageOrientation(m_window.form().Controls().Form1));
+    m_offeredOrientation = m_printer->pageLayout().orientation();
     m_printer->setDocName(QStringLiteral("三角形の直角の頂点から下ろした垂線"));
     auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this] {
+        m_orientationChosen = m_orientationChosen || m_printer->pageLayout().orientation() != m_offeredOrientation;
         if (!PrintWorksheet(*m_printer, Source()))
             Tell(QStringLiteral("印刷できませんでした"), QStringLiteral("プリンタを使えなかったため、印刷できませんでした。"));
     });

@@ -3,6 +3,7 @@
 #include "desktop/controls/qttextmetrics.h"
 
 #include <QObject>
+#include <QPageLayout>
 #include <QString>
 
 #include <memory>
@@ -44,6 +45,8 @@ private:
     qtcontrols::QtTextMetrics m_metrics;
     QString m_lastFolder; // empty until the first save dialog
     std::unique_ptr<QPrinter> m_printer; // keeps the chosen printer and its settings
+    QPageLayout::Orientation m_offeredOrientation = QPageLayout::Landscape;
+    bool m_orientationChosen = false; // the teacher turned the page in the print dialog
 };
 
 } // namespace app

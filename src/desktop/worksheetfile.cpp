@@ -32,9 +32,7 @@ bool WritePdf(QSaveFile& file, const WorksheetSource& source)
     QPdfWriter pdf(&file);
     pdf.setTitle(qtcontrols::ToQString(form.Caption));
     pdf.setCreator(QStringLiteral("altitude"));
-    const QPageLayout::Orientation orientation =
-        form.ScaleWidth > form.ScaleHeight ? QPageLayout::Landscape : QPageLayout::Portrait;
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(10, 10, 10, 10),
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), PageOrientation(form), QMarginsF(10, 10, 10, 10),
                                   QPageLayout::Millimeter));
     QPainter painter;
     if (!painter.begin(&pdf))

@@ -25,15 +25,18 @@ void SurfaceImage::SetPens(controls::Color back, controls::Color fore, int drawW
 void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
 {
     const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize().expandedTo(QSize(1, 1));
-    if (m_image.size() == pixels && m_image.devicePixelRatio() == devicePixelRatio)
+    if (m_size == size && m_image.size() == pixels && m_image.devicePixelRatio() == devicePixelRatio)
         return;
     // Moved to a screen of another pixel density: the strokes stay, redrawn
-    // at the new density.
-    if (!m_image.isNull() && m_image.deviceIndependentSize() == QSizeF(size)) {
+    // at the new density. The logical size is kept apart: at a fractional
+    // ratio the image's pixels divided by the ratio need not give it back
+    // (676 rows at 1.25 are 540.8 logical rows, not 541).
+    if (!m_image.isNull() && m_size == size) {
         m_image = m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_image.setDevicePixelRatio(devicePixelRatio);
         return;
     }
+    m_size = size;
     // A client area without height still gets a surface, of one pixel row,
     // so that drawing on it never needs a special case.
     m_image = QImage(pixels, QImage::Format_RGB32);
@@ -68,12 +71,18 @@ void SurfaceImage::Refresh()
 
 void SurfaceImage::PaintOn(QPainter& painter, const QRect& area) const
 {
-    // The source is in the image's own pixels; at a ratio of 1 this is a
-    // plain copy of the rectangle.
+    // The source is in the image's own pixels, widened to whole ones at a
+    // fractional ratio; the target is that same rectangle in logical pixels,
+    // so every pixel lands where a repaint of the whole window puts it. At a
+    // ratio of 1 this is a plain copy of the rectangle.
     const qreal ratio = m_image.devicePixelRatio();
     const QRect source = QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
-                             .toAlignedRect();
-    painter.drawImage(area.topLeft(), m_image, source);
+                             .toAlignedRect()
+                             .intersected(m_image.rect());
+    if (source.isEmpty())
+        return;
+    const QRectF target(source.x() / ratio, source.y() / ratio, source.width() / ratio, source.height() / ratio);
+    painter.drawImage(target, m_image, QRectF(source));
 }
 
 } // namespace qtcontrols

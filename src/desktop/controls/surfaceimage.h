@@ -42,6 +42,7 @@ private:
     QWidget& m_window;
     RepaintPacer& m_pacer;
     QImage m_image;
+    QSize m_size; // the client area the surface covers, in logical pixels
     controls::Color m_back{0xFFFFFF};
     controls::Color m_fore;
     int m_drawWidth = 1;

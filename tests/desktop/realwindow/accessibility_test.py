@@ -6,8 +6,12 @@ Runs inside tests/support/with-xvfb.sh: accessibility_test.py PROGRAM. It
 starts a session bus and an accessibility bus of its own, runs the program
 with accessibility on, and checks the accessible tree's roles and names, that
 Toggle on the lengths' box shows the read-outs on screen and in the figure's
-description, that Toggle on the memo option switches the mode, and that keys
-sent to the focused figure turn A by the expected degrees.
+description, that Toggle on the memo option switches the mode, that keys
+sent to the focused figure turn A by the expected degrees, and that the
+toolkit's print dialog keeps the toolkit's own button names.
+
+The program is given no bus address, only the session bus's socket at
+$XDG_RUNTIME_DIR/bus, where a systemd session keeps it and libdbus looks.
 
 Nothing waits a fixed time for the program: every wait polls for the state it
 needs until a deadline (ALTITUDE_TEST_DEADLINE seconds, 20 unless set), then
@@ -46,7 +50,10 @@ class Session:
         self.scratch = scratch
         self.stderr_path = os.path.join(scratch, "stderr")
         log = open(os.path.join(scratch, "buses.log"), "w")
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1"],
+        self.runtime = os.path.join(scratch, "runtime")
+        os.mkdir(self.runtime, 0o700)
+        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1", "--print-pid=1",
+                              f"--address=unix:path={self.runtime}/bus"],
                              stdout=subprocess.PIPE, stderr=log, text=True, check=True)
         address, pid = bus.stdout.split()
         self.session_bus = int(pid)
@@ -64,10 +71,10 @@ class Session:
         self.app = None
 
     def start(self, program):
-        """Runs the program with accessibility on."""
-        runtime = os.path.join(self.scratch, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", XDG_RUNTIME_DIR=runtime)
+        """Runs the program with accessibility on, to find the bus by its socket."""
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   XDG_RUNTIME_DIR=self.runtime)
+        del env["DBUS_SESSION_BUS_ADDRESS"]
         self.app = subprocess.Popen([program], env=env, stderr=open(self.stderr_path, "w"))
         self.window = None
 
@@ -232,6 +239,8 @@ def run(session, program):
         (figure is not None and figure.description == "長さは表示されていません", "no length described"),
         ([c.name for c in group] == ["Ａ移動・メモクリア", "メモ書き"], "both option buttons in one group"),
         (group.getRole() == pyatspi.ROLE_PANEL and group.parent.name == CAPTION, "their group, a panel of the frame"),
+        (find(frame, "初期画面") is not None and find(frame, "初期画面").getRole() == pyatspi.ROLE_PUSH_BUTTON,
+         "the reset button by its caption"),
     ]
     for holds, what in expected:
         if not holds:
@@ -284,6 +293,33 @@ def run(session, program):
     dump(frame, "after ten presses of Left")
     subprocess.run(["xdotool", "key", "shift+Right"], check=True)
     wait_until("A back at 74 degrees", lambda: altitude_at(session, 74, 84))
+
+    # The print dialog's buttons are the toolkit's: named without the
+    # mnemonic markers their captions carry.
+    subprocess.run(["xdotool", "key", "ctrl+p"], check=True)
+    dialog = []
+
+    def print_dialog():
+        dialog[:] = [w for w in application[0] if w is not None and w.name == "印刷"]
+        return None if dialog and buttons(dialog[0]) else "no print dialog with buttons"
+    wait_until("the print dialog", print_dialog)
+    dump(dialog[0], "the print dialog")
+    names = [b.name for b in buttons(dialog[0])]
+    if any("&" in name or not name for name in names):
+        fail(f"the print dialog's buttons read {names}")
+    if not any("is default" in states(b) for b in buttons(dialog[0])):
+        fail("the print dialog has no default button")
+    subprocess.run(["xdotool", "key", "Escape"], check=True)
+    wait_until("the print dialog to close",
+               lambda: "still open" if [w for w in application[0] if w is not None and w.name == "印刷"] else None)
+
+
+def buttons(root):
+    found = [root] if root.getRole() == pyatspi.ROLE_PUSH_BUTTON else []
+    for child in root:
+        if child is not None:
+            found += buttons(child)
+    return found
 
 
 def drag(window, x, y, moves, step):

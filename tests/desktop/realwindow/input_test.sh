@@ -1,10 +1,25 @@
 #!/bin/sh
-# Real X input: a drag turns A one degree per move event, a memo stroke
-# appears and an option click erases it, a resize rebuilds the figure.
+# Real X input: a presenter remote's Page Down works from the start, a drag
+# turns A one degree per move event and draws no focus frame, a memo stroke
+# appears and an option click erases it, a click on the figure gives it the
+# arrow keys, a resize rebuilds the figure.
 set -u
 . "$(dirname "$0")/lib.sh"
 
 start_app "$1"
+
+# The window takes the keyboard, as a window manager gives it to a new
+# window; nothing is clicked and nothing tabbed. Three presses of Page Down
+# turn A three degrees towards C: the altitude from x = 524.7 to 538.2.
+xdotool windowfocus "$WINDOW"
+xdotool key --delay 30 Next Next Next
+paged() {
+    pixel_is 538 300 0,0,0 "the altitude three degrees towards C" &&
+        pixel_is 524 300 255,255,255 "the altitude's first place"
+}
+await_screen "Page Down to turn A three degrees" paged
+xdotool mousemove --window "$WINDOW" 50 28 click 1 # 初期画面
+await_screen "the reset" pixel_is 524 300 0,0,0 "the altitude back at 74 degrees"
 
 # Twenty moves to the left: A turns from 74 to 94 degrees, where the altitude
 # stands at x = 431.2 instead of 524.7. A move lost or merged would leave it
@@ -20,6 +35,8 @@ dragged() {
 }
 await_screen "A to turn twenty degrees towards B" dragged
 keep_shot dragged
+# The press gave the figure the keys, but from the mouse: no frame.
+pixel_is 1 300 255,255,255 "the left edge after a drag, where a focus frame would be" || fail "$why"
 
 # Memo mode: a stroke in dark blue, erased by a click on either option button.
 xdotool mousemove --window "$WINDOW" 150 48 click 1
@@ -38,6 +55,16 @@ keep_shot memo
 xdotool mousemove --window "$WINDOW" 150 24 click 1
 await_screen "the option click to erase the memo" \
     none_of 600 90 240 20 0,0,192 "the memo stroke after the option click"
+
+# A click on the figure, then ten presses of Left: ten degrees towards B,
+# from 94 to 104, where the altitude stands at x = 384.8.
+xdotool mousemove --window "$WINDOW" 800 200 click 1
+xdotool key --delay 30 Left Left Left Left Left Left Left Left Left Left
+keyed() {
+    pixel_is 384 300 0,0,0 "the altitude ten degrees further towards B" &&
+        pixel_is 431 300 255,255,255 "the altitude's place before the keys"
+}
+await_screen "ten presses of Left to turn A ten degrees" keyed
 
 # A resize rebuilds the initial figure for the new client area: 1200 x 700
 # puts BC at y = 560 from x = 250 to 950, and A back at 74 degrees.

@@ -1,7 +1,4 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
-
-#include "support/deadline.h"
+#include "support/openwindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -18,13 +15,10 @@ class DesktopTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::ConfigureApplication(); }
-
     void init()
     {
-        m_window = std::make_unique<Form1Window>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), DeadlineMs));
+        m_window = OpenWindow();
+        QVERIFY2(m_window, "the window was not exposed");
     }
     void cleanup() { m_window.reset(); }
 
@@ -89,18 +83,14 @@ private slots:
 
         act("Option1_1", toggle);
         QVERIFY(c.Option1[1].Value && !c.Option1[0].Value);
-        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 100});
-        QTest::mouseMove(m_window.get(), {700, 100});
-        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {700, 100});
+        Drag(*m_window, Qt::LeftButton, {600, 100}, {{700, 100}});
         const QPoint onStroke = QPoint(650, 100) * m_window->devicePixelRatio();
         QCOMPARE(m_window->surfaceImage().pixelColor(onStroke), QColor(0, 0, 192));
         act("Option1_1", toggle); // already chosen: the memo goes all the same
         QCOMPARE(m_window->surfaceImage().pixelColor(onStroke), QColor(Qt::white));
 
         act("Option1_0", toggle);
-        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 300});
-        QTest::mouseMove(m_window.get(), {590, 300});
-        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {590, 300});
+        Drag(*m_window, Qt::LeftButton, {600, 300}, {{590, 300}});
         QCOMPARE(m_window->form().State().AngleA, 75);
         act("Command1", QAccessibleActionInterface::pressAction());
         QCOMPARE(m_window->form().State().AngleA, 74);
@@ -134,10 +124,8 @@ private slots:
     // Ctrl+C copies the client area as it looks and changes nothing at all.
     void ctrlCCopiesTheWindowAsItLooks()
     {
-        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
-        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 100});
-        QTest::mouseMove(m_window.get(), {700, 100});
-        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {700, 100});
+        ChooseMemo(*m_window);
+        Drag(*m_window, Qt::LeftButton, {600, 100}, {{700, 100}});
         const QImage surfaceBefore = m_window->surfaceImage();
         const figure::FigureState stateBefore = m_window->form().State();
         QGuiApplication::clipboard()->clear();

@@ -1,7 +1,4 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
-
-#include "support/deadline.h"
+#include "support/openwindow.h"
 
 #include <QCheckBox>
 #include <QFontInfo>
@@ -19,9 +16,9 @@ private slots:
 
     void opensWithTheCaptionAndTheDesignClientArea()
     {
-        Form1Window window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
+        const std::unique_ptr<Form1Window> opened = OpenWindow();
+        QVERIFY2(opened, "the window was not exposed");
+        Form1Window& window = *opened;
         QCOMPARE(window.windowTitle(), QStringLiteral("三角形の直角の頂点から下ろした垂線   by q.Varlen"));
         QCOMPARE(window.size(), QSize(900, 541));
         QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);

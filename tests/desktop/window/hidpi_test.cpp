@@ -1,9 +1,8 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
+#include "desktop/controls/repaintpacer.h"
+#include "desktop/controls/surfaceimage.h"
 
-#include "support/deadline.h"
+#include "support/openwindow.h"
 
-#include <QRadioButton>
 #include <QtTest>
 
 using app::Form1Window;
@@ -15,13 +14,11 @@ class HiDpiTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::ConfigureApplication(); }
-
     void drawsAtTheDevicesResolution()
     {
-        Form1Window window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
+        const std::unique_ptr<Form1Window> opened = OpenWindow();
+        QVERIFY2(opened, "the window was not exposed");
+        Form1Window& window = *opened;
         const qreal ratio = window.devicePixelRatio();
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
         QCOMPARE(window.size(), QSize(900, 541));
@@ -43,13 +40,20 @@ private slots:
         } else {
             QVERIFY(greyColumns >= 1 && greyColumns <= int(std::ceil(ratio)));
         }
+        // Every grid line across that row is as wide as every other.
+        QList<int> widths;
+        for (int x = 0, run = 0; x < image.width(); ++x) {
+            run = image.pixelColor(x, row) == grey ? run + 1 : 0;
+            if (run && (x + 1 == image.width() || image.pixelColor(x + 1, row) != grey))
+                widths << run;
+        }
+        QVERIFY(widths.size() >= 10);
+        QCOMPARE(widths.count(widths.first()), widths.size());
 
         // A memo stroke is as sharp as the lines: drawn into the surface at
         // the device's resolution, 5 logical pixels wide.
-        window.findChild<QRadioButton*>(QStringLiteral("Option1_1"))->click();
-        QTest::mousePress(&window, Qt::LeftButton, {}, {600, 100});
-        QTest::mouseMove(&window, {700, 100});
-        QTest::mouseRelease(&window, Qt::LeftButton, {}, {700, 100});
+        ChooseMemo(window);
+        Drag(window, Qt::LeftButton, {600, 100}, {{700, 100}});
         const QImage& surface = window.surfaceImage();
         int strokeRows = 0;
         for (int y = int(90 * ratio); y < int(110 * ratio); ++y)
@@ -71,6 +75,33 @@ private slots:
             }
             QVERIFY(mixedBlocks > 10);
         }
+    }
+
+    // Moved between screens of other densities, from a fractional one too,
+    // the surface keeps its strokes, redrawn at each new density.
+    void theSurfaceKeepsItsStrokesWhenTheRatioChanges()
+    {
+        QWidget window;
+        qtcontrols::RepaintPacer pacer(window);
+        qtcontrols::SurfaceImage surface(window, pacer);
+        surface.SetPens(controls::Color{0xFFFFFF}, controls::Color{0xC00000}, 5); // white, dark blue
+        const QSize area(900, 541);
+        surface.Resize(area, 1.25);
+        QCOMPARE(surface.Image().size(), QSize(1125, 676));
+        surface.Line(600, 100, 700, 100);
+        for (const qreal ratio : {1.0, 1.5}) {
+            surface.Resize(area, ratio);
+            QCOMPARE(surface.Image().size(), (QSizeF(area) * ratio).toSize());
+            QCOMPARE(surface.Image().devicePixelRatio(), ratio);
+            // The stroke's core, at least three device rows along its
+            // length, still in the memo colour; the smoothing blends its edges.
+            const QRect stroke = QRectF(610 * ratio, 90 * ratio, 80 * ratio, 20 * ratio).toRect();
+            const int core = CountMemoPixels(surface.Image(), stroke);
+            QVERIFY2(core >= 3 * stroke.width(), qPrintable(QStringLiteral("%1 at %2").arg(core).arg(ratio)));
+        }
+        // A new client area is a new blank surface.
+        surface.Resize(QSize(1000, 600), 1.25);
+        QCOMPARE(CountMemoPixels(surface.Image(), surface.Image().rect()), 0);
     }
 };
 

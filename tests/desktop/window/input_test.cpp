@@ -1,8 +1,5 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
-
-#include "support/deadline.h"
 #include "support/finitecontrols.h"
+#include "support/openwindow.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -12,43 +9,14 @@
 
 using app::Form1Window;
 
-namespace {
-
-const QColor MemoBlue(0, 0, 192);
-
-// Drags with real mouse events: press, the moves, release.
-void Drag(QWidget& window, Qt::MouseButton button, QPoint from, const QList<QPoint>& path)
-{
-    QTest::mousePress(&window, button, {}, from);
-    for (const QPoint& to : path)
-        QTest::mouseMove(&window, to);
-    QTest::mouseRelease(&window, button, {}, path.isEmpty() ? from : path.last());
-}
-
-int CountMemoPixels(const Form1Window& window, const QRect& area)
-{
-    const QImage& surface = window.surfaceImage();
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x)
-            count += surface.pixelColor(x, y) == MemoBlue;
-    }
-    return count;
-}
-
-} // namespace
-
 class InputTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::ConfigureApplication(); }
-
     void init()
     {
-        m_window = std::make_unique<Form1Window>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), DeadlineMs));
+        m_window = OpenWindow();
+        QVERIFY2(m_window, "the window was not exposed");
     }
     void cleanup() { m_window.reset(); }
 
@@ -95,7 +63,7 @@ private slots:
 
     void memoStrokesFollowThePointerAndVanishOnEitherOptionButton()
     {
-        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
+        ChooseMemo(*m_window);
         Drag(*m_window, Qt::LeftButton, {300, 100}, {{400, 100}, {400, 200}});
         QCOMPARE(m_window->form().State().AngleA, 74);
         QVERIFY(CountMemoPixels(*m_window, QRect(310, 98, 80, 5)) > 200);
@@ -104,7 +72,7 @@ private slots:
         // The surface lies beneath the figure and shows in the window.
         QCOMPARE(m_window->grab(QRect(350, 100, 1, 1)).toImage().pixelColor(0, 0), MemoBlue);
 
-        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
+        ChooseMemo(*m_window);
         QCOMPARE(CountMemoPixels(*m_window, m_window->rect()), 0);
 
         Drag(*m_window, Qt::LeftButton, {300, 100}, {{400, 100}});
@@ -114,7 +82,7 @@ private slots:
 
     void memoStrokesStayThroughAResetButNotAResize()
     {
-        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
+        ChooseMemo(*m_window);
         Drag(*m_window, Qt::LeftButton, {300, 100}, {{400, 100}});
         QTest::mouseClick(m_window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QVERIFY(CountMemoPixels(*m_window, QRect(300, 95, 100, 10)) > 200);

@@ -76,6 +76,13 @@ private slots:
 
         m_window->findChild<QCheckBox*>("Check1")->setFocus();
         QTRY_COMPARE_WITH_TIMEOUT(picture().pixelColor(1, 300), white, DeadlineMs);
+
+        // A press gives the figure the focus unframed; a key then frames it.
+        QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        QCOMPARE(QApplication::focusWidget(), m_figure);
+        QCOMPARE(picture().pixelColor(1, 300), white);
+        key(Qt::Key_Left);
+        QTRY_COMPARE_WITH_TIMEOUT(picture().pixelColor(1, 300), highlight, DeadlineMs);
     }
 
     void keysTurnAWhileTheFigureHasFocus()
@@ -101,6 +108,17 @@ private slots:
         key(Qt::Key_Left);
         key(Qt::Key_Home);
         QCOMPARE(angle(), 74);
+        // But a presenter remote's Page Down is the figure's wherever the
+        // focus is, and leaves it there.
+        QWidget* focused = QApplication::focusWidget();
+        key(Qt::Key_PageDown);
+        QCOMPARE(angle(), 73);
+        QCOMPARE(QApplication::focusWidget(), focused);
+        // A key the figure declines goes on through the window, unaccepted.
+        QKeyEvent declined(QEvent::KeyPress, Qt::Key_Left, Qt::ControlModifier);
+        QApplication::sendEvent(m_figure, &declined);
+        QVERIFY(!declined.isAccepted());
+        QCOMPARE(angle(), 73);
     }
 
     // A held key repeats at the keyboard's rate, one step per repeat, and

@@ -1,7 +1,4 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
-
-#include "support/deadline.h"
+#include "support/openwindow.h"
 
 #include <QCheckBox>
 #include <QtTest>
@@ -34,13 +31,11 @@ class ReadoutsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { app::ConfigureApplication(); }
-
     void startHiddenAndShowWithTheirBoxes()
     {
-        Form1Window window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
+        const std::unique_ptr<Form1Window> opened = OpenWindow();
+        QVERIFY2(opened, "the window was not exposed");
+        Form1Window& window = *opened;
         const Form1Controls& c = window.form().Controls();
         const QColor black(0, 0, 0), red(255, 0, 0);
 

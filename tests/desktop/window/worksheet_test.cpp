@@ -1,11 +1,10 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
 #include "desktop/worksheet.h"
 #include "desktop/worksheetactions.h"
 
 #include "desktop/controls/qttextmetrics.h"
 
-#include "support/deadline.h"
+#include "form/readoutsummary.h"
+#include "support/openwindow.h"
 #include "support/picturedifferences.h"
 
 #include <QCheckBox>
@@ -87,17 +86,12 @@ class WorksheetTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        app::ConfigureApplication();
-        QVERIFY(m_files.isValid());
-    }
+    void initTestCase() { QVERIFY(m_files.isValid()); }
 
     void init()
     {
-        m_window = std::make_unique<Form1Window>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get(), DeadlineMs));
+        m_window = OpenWindow();
+        QVERIFY2(m_window, "the window was not exposed");
     }
     void cleanup() { m_window.reset(); }
 
@@ -227,9 +221,18 @@ private slots:
     // and the next dialog opens where the last file went.
     void ctrlSSavesWhereTheDialogSays()
     {
+        // Ended by the dialog, the drag is described as one the mouse ends.
+        QTest::mouseClick(m_window->findChild<QCheckBox*>("Check2"), Qt::LeftButton);
+        const QWidget* figure = m_window->findChild<QWidget*>("Figure");
+        const QString before = figure->accessibleDescription();
         QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 300});
+        for (int i = 1; i <= 16; ++i)
+            QTest::mouseMove(m_window.get(), {600 + i, 300});
+        QCOMPARE(figure->accessibleDescription(), before);
         QFileDialog* dialog = OpenSaveDialog();
         QCOMPARE(m_window->form().State().Dragging, 0);
+        QCOMPARE(figure->accessibleDescription().toStdString(), app::ReadoutSummary(m_window->form().Controls()));
+        QVERIFY(figure->accessibleDescription() != before);
         Type(dialog, m_files.filePath("saved.svg"));
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_files.filePath("saved.svg")), DeadlineMs);
         QFile svg(m_files.filePath("saved.svg"));
@@ -300,6 +303,8 @@ private slots:
                                  DeadlineMs);
         // The toolkit's dialog in Japanese, like every text on screen.
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
+        // The page turned the way the figure is, as for a PDF.
+        QCOMPARE(dialog->printer()->pageLayout().orientation(), QPageLayout::Landscape);
         dialog->reject();
     }
 

@@ -1,26 +1,29 @@
-#include "desktop/application.h"
-#include "desktop/form1window.h"
-
-#include "support/deadline.h"
+#include "support/openwindow.h"
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
 
-// Notes when the window has handled a release of the mouse: the end of a drag.
-class ReleaseWatch : public QObject {
+// Counts the events of one type that the window handles.
+class EventCount : public QObject {
 public:
-    bool released = false;
+    explicit EventCount(QEvent::Type type) : m_type(type) {}
+    int count = 0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        released = released || event->type() == QEvent::MouseButtonRelease;
+        count += event->type() == m_type;
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QEvent::Type m_type;
 };
 
 } // namespace
@@ -36,11 +39,11 @@ private slots:
     void aBurstOfQueuedMovesTurnsAOneDegreeEach()
     {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        app::Form1Window window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
-        ReleaseWatch watch;
-        window.installEventFilter(&watch);
+        const std::unique_ptr<app::Form1Window> opened = OpenWindow();
+        QVERIFY2(opened, "the window was not exposed");
+        app::Form1Window& window = *opened;
+        EventCount releases(QEvent::MouseButtonRelease);
+        window.installEventFilter(&releases);
 
         // xdotool runs to its end while this thread waits for it, so every
         // event of the drag is queued before the window handles the first.
@@ -53,8 +56,59 @@ private slots:
         drag << QStringLiteral("mouseup") << QStringLiteral("1");
         QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), drag), 0);
 
-        QTRY_VERIFY_WITH_TIMEOUT(watch.released, DeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(releases.count > 0, DeadlineMs);
         QCOMPARE(window.form().State().AngleA, 74 + moves);
+    }
+
+    // What the X server shows after the window repainted only what changed,
+    // move by move, is what one repaint of the whole window gives, also at a
+    // fractional scale (QT_SCALE_FACTOR), where a logical pixel covers parts
+    // of device pixels: the figure dragged, a memo stroke across it, and the
+    // figure put back over the memo.
+    void theScreenAfterPartialRepaintsIsAFullRepaint()
+    {
+        const std::unique_ptr<app::Form1Window> window = OpenWindow();
+        QVERIFY2(window, "the window was not exposed");
+        EventCount paints(QEvent::Paint);
+        window->installEventFilter(&paints);
+        // Each move is painted before the next comes, as when a hand moves
+        // the mouse: every move's rectangles are a repaint of their own.
+        const auto drag = [&](QPoint from, const QList<QPoint>& path) {
+            QTest::mousePress(window.get(), Qt::LeftButton, {}, from);
+            for (const QPoint& to : path) {
+                const int painted = paints.count;
+                QTest::mouseMove(window.get(), to);
+                QTRY_VERIFY_WITH_TIMEOUT(paints.count > painted, DeadlineMs);
+            }
+            QTest::mouseRelease(window.get(), Qt::LeftButton, {}, path.last());
+        };
+        QList<QPoint> path;
+        for (int i = 1; i <= 20; ++i)
+            path << QPoint(650 - 3 * i, 300);
+        drag({650, 300}, path);
+        QCOMPARE(window->form().State().AngleA, 94);
+        ChooseMemo(*window);
+        path.clear();
+        for (int i = 1; i <= 160; ++i)
+            path << QPoint(250 + 3 * i, 120 + (i * 37) % 300);
+        drag({250, 120}, path);
+        QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        QCOMPARE(window->form().State().AngleA, 74);
+
+        // The pixels that differ, polled until the last repaint reaches the screen.
+        const auto differing = [&] {
+            const QImage full = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage shown = window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+            if (shown.size() != full.size())
+                return -1;
+            int count = 0;
+            for (int y = 0; y < full.height(); ++y) {
+                for (int x = 0; x < full.width(); ++x)
+                    count += full.pixel(x, y) != shown.pixel(x, y);
+            }
+            return count;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(differing(), 0, DeadlineMs);
     }
 };
 
@@ -62,7 +116,6 @@ int main(int argc, char** argv)
 {
     app::PrepareToolkit();
     QApplication application(argc, argv);
-    app::ConfigureApplication();
     X11EventsTest test;
     return QTest::qExec(&test, argc, argv);
 }
