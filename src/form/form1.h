@@ -46,11 +46,13 @@ public:
     void Form_MouseMove(int Button, int Shift, float X, float Y);
     void Form_MouseUp(int Button, int Shift, float X, float Y);
 
-    // A key pressed while the figure has the keyboard focus, in the codes of
-    // keycodes.h. In move mode Left and Page Up act as one move of the mouse
-    // to the left and Right and Page Down as one to the right, ten of them
-    // with Shift; Home presses the reset button. Returns whether the key is
-    // one of the figure's, so that a front end gives it to nothing else.
+    // A key for the figure, in the codes of keycodes.h: any key while the
+    // figure has the keyboard focus, and Page Up and Page Down wherever the
+    // focus is in the window (what a presenter's remote sends). In move mode
+    // Left and Page Up act as one move of the mouse to the left and Right
+    // and Page Down as one to the right, ten of them with Shift; Home
+    // presses the reset button. Returns whether the key is one of the
+    // figure's, so that a front end gives it to nothing else.
     bool Figure_KeyDown(int KeyCode, int Shift);
 
     // The buttons, after a click has set their Value.
