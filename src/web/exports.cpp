@@ -166,10 +166,14 @@ EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_picture(int top, int rows)
     return Image(worksheet);
 }
 
-// The whole picture's height (0 when it cannot be had).
-EMSCRIPTEN_KEEPALIVE int altitude_worksheet_height()
+// The whole picture's width and height (0 when it cannot be had).
+EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_size()
 {
-    return web::WorksheetBounds(window->Form().Controls(), 2 * window->Ratio()).Height();
+    static int size[2];
+    const controls::PixelRect bounds = web::WorksheetBounds(window->Form().Controls(), 2 * window->Ratio());
+    size[0] = bounds.Width();
+    size[1] = bounds.Height();
+    return size;
 }
 
 EMSCRIPTEN_KEEPALIVE void altitude_worksheet_done()

@@ -13,6 +13,10 @@ class CaptionCache;
 inline constexpr int LongestWorksheetSide = 32767;
 inline constexpr long long MostWorksheetPixels = 40'000'000;
 
+// The whole picture's size at `ratio`; empty when a picture that large
+// cannot be had in the page.
+[[nodiscard]] controls::PixelRect WorksheetBounds(const app::Form1Controls& c, double ratio);
+
 // The figure of a worksheet as a picture: the client area at `ratio` device
 // pixels to the pixel on the window's background, the drawing surface (in
 // its own device pixels) scaled over it when `drawn`, and the figure's
@@ -21,9 +25,6 @@ inline constexpr long long MostWorksheetPixels = 40'000'000;
 // large cannot be had in the page. Only the rows from `top` are painted,
 // `rows` of them at most: a large picture in bands needs the memory of one
 // band, and the module's memory, once grown, never shrinks.
-// The whole picture's size at `ratio`; empty when it cannot be had.
-[[nodiscard]] controls::PixelRect WorksheetBounds(const app::Form1Controls& c, double ratio);
-
 [[nodiscard]] bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface,
                                   bool drawn, double ratio, CaptionCache& captions, int top = 0,
                                   int rows = LongestWorksheetSide);

@@ -75,7 +75,10 @@ function wrapCore(module) {
             return text(module._altitude_worksheet_svg());
         },
         worksheetPicture: (top, rows) => image(module._altitude_worksheet_picture(top, rows)),
-        worksheetHeight: () => module._altitude_worksheet_height(),
+        worksheetSize() {
+            const at = module._altitude_worksheet_size() >> 2;
+            return { width: module.HEAP32[at], height: module.HEAP32[at + 1] };
+        },
         worksheetDone: () => module._altitude_worksheet_done(),
         memoryBytes: () => module.HEAPU8.buffer.byteLength,
         heapInUse: () => module._altitude_heap_in_use(),

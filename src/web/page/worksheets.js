@@ -46,21 +46,22 @@ function makeWorksheets(core, figure, dialog, printArea) {
     // picture the page cannot hold is not made; the dialog says so and
     // offers the drawing instead.
     function savePng() {
-        const height = core.worksheetHeight();
+        const { width, height } = core.worksheetSize();
         let canvas = null;
-        let band = height > 0 ? core.worksheetPicture(0, 1) : null;
-        if (band) {
-            const rows = Math.max(1, Math.floor((1 << 20) / band.width));
+        if (width > 0 && height > 0) {
+            const rows = Math.max(1, Math.floor((1 << 20) / width));
             canvas = document.createElement('canvas');
-            canvas.width = band.width;
+            canvas.width = width;
             canvas.height = height;
             const context = canvas.getContext('2d');
-            for (let top = 0; context && band && top < height; top += rows) {
-                band = core.worksheetPicture(top, rows);
-                if (band)
+            let painted = context !== null;
+            for (let top = 0; painted && top < height; top += rows) {
+                const band = core.worksheetPicture(top, rows);
+                painted = band !== null;
+                if (painted)
                     context.putImageData(new ImageData(band.pixels, band.width, band.height), 0, top);
             }
-            if (!context || !band)
+            if (!painted)
                 canvas = null;
         }
         core.worksheetDone();
