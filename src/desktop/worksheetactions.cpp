@@ -95,14 +95,9 @@ WorksheetSource WorksheetActions::Source() const
     return WorksheetSource{m_window.form().Controls(), m_metrics, &m_window.surfaceImage()};
 }
 
-void WorksheetActions::EndDrag()
-{
-    m_window.EndDrag();
-}
-
 void WorksheetActions::Save()
 {
-    EndDrag();
+    m_window.EndDrag();
     SpeakJapanese();
     if (m_lastFolder.isEmpty())
         m_lastFolder = FirstFolder();
@@ -141,7 +136,7 @@ void WorksheetActions::SaveTo(const QString& fileName)
 
 void WorksheetActions::Print()
 {
-    EndDrag();
+    m_window.EndDrag();
     SpeakJapanese();
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);

@@ -37,8 +37,6 @@ public:
 
 private:
     [[nodiscard]] WorksheetSource Source() const;
-    // A dialog takes the mouse: a drag cannot go on beneath it.
-    void EndDrag();
     void Tell(const QString& title, const QString& text);
 
     Form1Window& m_window;
