@@ -9,7 +9,7 @@ import { createServer } from 'node:net';
 
 import puppeteer from 'puppeteer-core';
 
-import { PageUrl, installReader, launch, mouseDrag, openPage } from './browser.js';
+import { PageUrl, installReader, launch, mouseDrag, openPage, poll } from './browser.js';
 
 const FirstFigure = async () => {
     const api = await window.altitude.ready;
@@ -73,12 +73,7 @@ async function webkitEngine() {
             throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
         return value;
     }
-    const deadline = Date.now() + 20000;
-    while (!(await fetch(`${base}/status`).then((r) => r.ok, () => false))) {
-        if (Date.now() > deadline)
-            throw new Error('waited 20 s for WebKitWebDriver to answer');
-        await new Promise((resolve) => setTimeout(resolve, 50));
-    }
+    await poll('WebKitWebDriver to answer', () => fetch(`${base}/status`).then((r) => r.ok || undefined, () => undefined));
     const session = await call('POST', '/session', { capabilities: { alwaysMatch: { 'webkitgtk:browserOptions': {
         binary: process.env.ALTITUDE_MINIBROWSER || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
         args: ['--automation'] } } } });

@@ -86,7 +86,8 @@ function recordCalls(frame) {
                 return call(...args);
             };
         };
-        record('resize', 'resize');
+        // The device pixels, which only the page's frame depends on, stay out.
+        record('resize', 'resize', (width, height, ratio) => [width, height, ratio].map(number).join(' '));
         record('pointerDown', 'down');
         record('pointerMove', 'move');
         record('pointerUp', 'up');
