@@ -252,10 +252,14 @@ void Form1Window::ScreenChanged()
     window->setGeometry(kept);
 }
 
-// Minimizing and restoring change the window's state but not its size.
+// Minimizing and restoring change the window's state but not its size. A
+// key released in another window is never seen here: losing the focus ends
+// its repeat.
 void Form1Window::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        KeyUp();
     if (event->type() != QEvent::WindowStateChange)
         return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
