@@ -81,6 +81,7 @@ done
 chmod 444 "$work/out/earlier.svg"
 refused "a read-only file" --export "$work/out/earlier.svg"
 grep -q "read-only" "$work/stderr" || fail "a read-only file: $(cat "$work/stderr")"
+refused "a name that is not UTF-8" --export "$work/out/$(printf 'sj\216O.svg')"
 refused "an empty size" --export "$work/out/bad.svg" --size 0x0
 refused "a negative size" --export "$work/out/bad.png" --size -900x541
 refused "a size that is no number" --export "$work/out/bad.svg" --size wide
