@@ -4,6 +4,7 @@
 #include "worksheet.h"
 #include "worksheetfile.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -140,13 +141,40 @@ void WorksheetActions::Save()
     dialog->setLabelText(QFileDialog::FileType, QStringLiteral("種類:"));
     dialog->setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
     dialog->setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
-    // A name typed without an extension takes that of the chosen kind.
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        dialog->setDefaultSuffix(filter == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
+    // The extension of a name typed without one is added here, not by the
+    // dialog: only here is it known that the dialog never asked about the
+    // name with it (GTK's asks about the name as typed).
+    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& fileName) {
+        Chosen(fileName, dialog->selectedNameFilter() == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
     });
-    connect(dialog, &QFileDialog::fileSelected, this, &WorksheetActions::SaveTo);
     dialog->open();
+}
+
+// A name without an extension takes that of the chosen kind; a file that
+// name then meets is replaced only when the teacher says so, as the dialog
+// would have asked about a name returned with its extension.
+void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
+{
+    if (!QFileInfo(fileName).suffix().isEmpty()) {
+        SaveTo(fileName);
+        return;
+    }
+    const QString named = fileName + QLatin1Char('.') + suffix;
+    const QFileInfo existing(named);
+    if (!existing.exists() || existing.isDir()) {
+        SaveTo(named);
+        return;
+    }
+    QMessageBox* box = Message(QMessageBox::Warning, QStringLiteral("図を保存"),
+                               QStringLiteral("「%1」は既にあります。上書きしますか？").arg(QDir::toNativeSeparators(named)),
+                               QMessageBox::Yes | QMessageBox::No);
+    box->setObjectName(QStringLiteral("replaceQuestion"));
+    box->setDefaultButton(QMessageBox::No);
+    connect(box, &QMessageBox::buttonClicked, this, [this, box, named](QAbstractButton* button) {
+        if (box->standardButton(button) == QMessageBox::Yes)
+            SaveTo(named);
+    });
+    box->open();
 }
 
 void WorksheetActions::SaveTo(const QString& fileName)
@@ -191,12 +219,19 @@ void WorksheetActions::Print()
     dialog->open();
 }
 
-void WorksheetActions::Tell(const QString& title, const QString& text)
+QMessageBox* WorksheetActions::Message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                      QMessageBox::StandardButtons buttons)
 {
     SpeakJapanese();
-    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, &m_window);
-    box->setObjectName(QStringLiteral("worksheetMessage"));
+    auto* box = new QMessageBox(icon, title, text, buttons, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
+void WorksheetActions::Tell(const QString& title, const QString& text)
+{
+    QMessageBox* box = Message(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("worksheetMessage"));
     box->open();
 }
 

@@ -243,6 +243,21 @@ private slots:
         Type(dialog, "saved.png");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_files.filePath("saved.png")), DeadlineMs);
         QCOMPARE(QImage(m_files.filePath("saved.png")).size(), QSize(1800, 1082));
+
+        // A name typed without its extension, which then names a file that
+        // is there: replaced only when the teacher says so.
+        QFile saved(m_files.filePath("saved.png"));
+        QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("an earlier worksheet") > 0);
+        saved.close();
+        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+            Type(OpenSaveDialog(), "saved");
+            QMessageBox* question = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((question = m_window->findChild<QMessageBox*>("replaceQuestion")), DeadlineMs);
+            QVERIFY2(question->text().contains("saved.png"), qPrintable(question->text()));
+            question->button(answer)->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QMessageBox*>("replaceQuestion"), DeadlineMs);
+            QCOMPARE(QImage(saved.fileName()).isNull(), answer == QMessageBox::No);
+        }
     }
 
     void aFailedSaveSaysSoAndLeavesNoFile_data()
@@ -340,8 +355,11 @@ private:
     QFileDialog* OpenSaveDialog()
     {
         QFileDialog* dialog = nullptr;
-        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         [&] {
+            // Active again, as a window manager leaves it once a message closes.
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get(), DeadlineMs));
+            QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
             QTRY_VERIFY_WITH_TIMEOUT((dialog = m_window->findChild<QFileDialog*>("saveDialog")) && dialog->isVisible(),
                                      DeadlineMs);
         }();
