@@ -1,5 +1,6 @@
 #include "desktop/worksheet.h"
 #include "desktop/worksheetactions.h"
+#include "desktop/worksheetfile.h"
 
 #include "desktop/controls/qttextmetrics.h"
 
@@ -191,7 +192,7 @@ private slots:
         printer.setOutputFileName(m_files.filePath("printed.pdf"));
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        QVERIFY(app::PrintWorksheet(printer, Source()));
+        QVERIFY(app::PrintToFile(printer, Source())); // as the print dialog's "print to file" does
 
         const QString info = QString::fromUtf8(Run("pdfinfo", {printer.outputFileName()}));
         QVERIFY2(info.contains(QRegularExpression("^Pages: +1$", QRegularExpression::MultilineOption)), qPrintable(info));
