@@ -74,10 +74,12 @@ refused() { # what arguments...
         [ "$(cat "$work/out/earlier.$kind")" = "an earlier worksheet" ] || fail "$what: earlier.$kind changed"
     done
 }
+size_limit=1
 for kind in svg png pdf; do
-    size_limit=1 refused "a full disk" --export "$work/out/earlier.$kind"
+    refused "a full disk" --export "$work/out/earlier.$kind"
     grep -q "disk is full.*unchanged" "$work/stderr" || fail "a full disk, $kind: $(cat "$work/stderr")"
 done
+size_limit=
 chmod 444 "$work/out/earlier.svg"
 refused "a read-only file" --export "$work/out/earlier.svg"
 grep -q "read-only" "$work/stderr" || fail "a read-only file: $(cat "$work/stderr")"
