@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QRegularExpression>
 #include <QSize>
 
@@ -105,6 +106,31 @@ bool AsksForExport(int argc, char** argv)
             return true;
     }
     return false;
+}
+
+std::optional<int> RefuseNameNotAsGiven(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        QByteArray name;
+        if (std::strcmp(argv[i], "--export") == 0 && i + 1 < argc)
+            name = argv[i + 1];
+        else if (std::strncmp(argv[i], "--export=", 9) == 0)
+            name = argv[i] + 9;
+        else
+            continue;
+        // The toolkit reads every argument as UTF-8, and would write bytes
+        // that are not as another name, with U+FFFD in their place.
+        if (QFile::encodeName(QFile::decodeName(name)) == name)
+            return std::nullopt;
+        QByteArray shown;
+        for (const char byte : name)
+            shown += byte >= 0x20 && byte < 0x7F ? QByteArray(1, byte) : "\\x" + QByteArray::number(uchar(byte), 16).rightJustified(2, '0');
+        std::fprintf(stderr, "%s: could not write '%s': its name is not UTF-8, the encoding of file names here,"
+                             " so it cannot be written as given\n",
+                     qUtf8Printable(QCoreApplication::applicationName()), shown.constData());
+        return 2;
+    }
+    return std::nullopt;
 }
 
 CommandLine HandleArguments(const QStringList& arguments)

@@ -28,4 +28,9 @@ struct CommandLine {
 // before the application object exists, since an export needs no display.
 [[nodiscard]] bool AsksForExport(int argc, char** argv);
 
+// A file name for --export that the toolkit would read as another name (its
+// bytes are not UTF-8) is refused in one line on standard error: the exit
+// status. Null when the name can be written as given.
+[[nodiscard]] std::optional<int> RefuseNameNotAsGiven(int argc, char** argv);
+
 } // namespace app

@@ -18,25 +18,49 @@ namespace {
 
 QString Reason(const WriteResult& result, const QString& fileName)
 {
+    const QString folder = QDir::toNativeSeparators(QFileInfo(fileName).absolutePath());
+    const QString detail = result.Detail.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(result.Detail);
+    QString reason;
     switch (result.Failure) {
     case WriteFailure::None:
         break;
     case WriteFailure::UnknownKind:
-        return QStringLiteral("its name must end in .svg, .png or .pdf");
+        reason = QStringLiteral("its name must end in .svg, .png or .pdf");
+        break;
+    case WriteFailure::InvalidName:
+        reason = QStringLiteral("the file system does not take that name as it is");
+        break;
+    case WriteFailure::NameTooLong:
+        reason = QStringLiteral("the name is too long for the file system");
+        break;
     case WriteFailure::Folder:
-        return QStringLiteral("it is a folder");
+        reason = QStringLiteral("it is a folder");
+        break;
     case WriteFailure::NoFolder:
-        return QStringLiteral("there is no folder '%1'")
-            .arg(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()));
+        reason = QStringLiteral("there is no folder '%1'").arg(folder);
+        break;
     case WriteFailure::NotPermitted:
-        return QStringLiteral("no file can be made in '%1' (%2)")
-            .arg(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()), result.Detail);
+        reason = QStringLiteral("no file may be made in '%1'%2").arg(folder, detail);
+        break;
+    case WriteFailure::ReadOnlyFile:
+        reason = QStringLiteral("the file is read-only");
+        break;
+    case WriteFailure::ReadOnlyDisk:
+        reason = QStringLiteral("'%1' is on a read-only file system").arg(folder);
+        break;
+    case WriteFailure::NoRoom:
+        reason = QStringLiteral("the disk is full, or a quota or a limit on file size was reached%1").arg(detail);
+        break;
     case WriteFailure::WriteFailed:
-        return QStringLiteral("writing failed (%1)").arg(result.Detail);
+        reason = QStringLiteral("writing failed%1").arg(detail);
+        break;
     case WriteFailure::TooLarge:
-        return QStringLiteral("a picture that large cannot be made");
+        reason = QStringLiteral("a picture that large cannot be made");
+        break;
     }
-    return {};
+    if (result.Existed)
+        reason += QStringLiteral("; the file there is unchanged");
+    return reason;
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QWindow>
 
 namespace app {
 
@@ -226,10 +227,39 @@ void Form1Window::resizeEvent(QResizeEvent* event)
     ResizeForm();
 }
 
-// Minimizing and restoring change the window's state but not its size.
+void Form1Window::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle())
+        connect(window, &QWindow::screenChanged, this, &Form1Window::ScreenChanged, Qt::UniqueConnection);
+}
+
+// A move to a screen of another scale is no change of size. The toolkit
+// tells of the new screen before it works out the client area there, and on
+// X11 it keeps the native size, which at another scale is another logical
+// one: asked for its logical size again, the window keeps it, and with it
+// the figure, A and the memo strokes, redrawn at the new density. The size
+// is asked about the same centre, so that the window stays on this screen.
+void Form1Window::ScreenChanged()
+{
+    m_surface.Resize(size(), devicePixelRatio());
+    m_pacer.Update(rect());
+    QWindow* window = windowHandle();
+    if (isMinimized() || isMaximized() || isFullScreen() || window->geometry().size() == size())
+        return;
+    QRect kept(QPoint(), size());
+    kept.moveCenter(window->geometry().center());
+    window->setGeometry(kept);
+}
+
+// Minimizing and restoring change the window's state but not its size. A
+// key released in another window is never seen here: losing the focus ends
+// its repeat.
 void Form1Window::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        KeyUp();
     if (event->type() != QEvent::WindowStateChange)
         return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -289,7 +319,6 @@ void Form1Window::mouseReleaseEvent(QMouseEvent* event)
 
 void Form1Window::paintEvent(QPaintEvent* event)
 {
-    m_surface.Resize(size(), devicePixelRatio()); // in case the window moved to another screen
     QPainter painter(this);
     for (const QRect& area : event->region())
         m_surface.PaintOn(painter, area);

@@ -49,6 +49,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -63,6 +64,8 @@ private:
 
     // Gives Form1 the client area as it now is and runs Form_Resize.
     void ResizeForm();
+    // The window is on another screen, maybe of another scale.
+    void ScreenChanged();
 
     // Whether a visible label lies under a point: a press there is the
     // label's, and the window sees nothing of it until every button is up.

@@ -12,6 +12,8 @@ int main(int argc, char** argv)
     // A worksheet written from the command line shows no window.
     const bool exporting = app::AsksForExport(argc, argv);
     if (exporting) {
+        if (const auto status = app::RefuseNameNotAsGiven(argc, argv))
+            return *status;
         app::UseOffscreenPlatform();
     } else if (!app::HasDisplay(argc, argv)) {
         // --help, --version and a wrong argument need no window.

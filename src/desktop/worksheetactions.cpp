@@ -4,6 +4,7 @@
 #include "worksheet.h"
 #include "worksheetfile.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -24,32 +25,57 @@ namespace {
 const QString PngFilter = QStringLiteral("PNG 画像 (*.png)");
 const QString SvgFilter = QStringLiteral("SVG 図形 (*.svg)");
 
-// Why a file was not written, in the words of the window.
+// Why a file was not written, in the words of the window: the file, the
+// cause, and whether a file of that name was left as it was.
 QString Explain(const WriteResult& result, const QString& fileName)
 {
     const QString name = QDir::toNativeSeparators(fileName);
+    const QString folder = QDir::toNativeSeparators(QFileInfo(fileName).absolutePath());
+    QString text;
     switch (result.Failure) {
     case WriteFailure::None:
         break;
     case WriteFailure::UnknownKind:
-        return QStringLiteral("「%1」には保存できません。名前の終わりを .png（画像）か .svg（図形）にしてください。").arg(name);
+        text = QStringLiteral("「%1」には保存できません。名前の終わりを .png（画像）か .svg（図形）にしてください。").arg(name);
+        break;
+    case WriteFailure::InvalidName:
+        text = QStringLiteral("「%1」という名前は保存先で使えない文字を含むため、保存できませんでした。別の名前を選んでください。")
+                   .arg(name);
+        break;
+    case WriteFailure::NameTooLong:
+        text = QStringLiteral("「%1」という名前が保存先には長すぎるため、保存できませんでした。短い名前を選んでください。").arg(name);
+        break;
     case WriteFailure::Folder:
-        return QStringLiteral("「%1」という名前のフォルダがあるため、保存できませんでした。別の名前を選んでください。").arg(name);
+        text = QStringLiteral("「%1」という名前のフォルダがあるため、保存できませんでした。別の名前を選んでください。").arg(name);
+        break;
     case WriteFailure::NoFolder:
-        return QStringLiteral("保存先のフォルダ「%1」が見つからないため、保存できませんでした。")
-            .arg(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()));
+        text = QStringLiteral("保存先のフォルダ「%1」が見つからないため、「%2」に保存できませんでした。").arg(folder, name);
+        break;
     case WriteFailure::NotPermitted:
-        return QStringLiteral("フォルダ「%1」にはファイルを作れないため（書き込む権限がないなど）、保存できませんでした。"
-                              "別の場所を選んでください。")
-            .arg(QDir::toNativeSeparators(QFileInfo(fileName).absolutePath()));
+        text = QStringLiteral("フォルダ「%1」に書き込む権限がないため、「%2」に保存できませんでした。別の場所を選んでください。")
+                   .arg(folder, name);
+        break;
+    case WriteFailure::ReadOnlyFile:
+        text = QStringLiteral("「%1」は読み取り専用のため、上書きできませんでした。別の名前を選んでください。").arg(name);
+        break;
+    case WriteFailure::ReadOnlyDisk:
+        text = QStringLiteral("フォルダ「%1」が読み取り専用のディスクにあるため、「%2」に保存できませんでした。別の場所を選んでください。")
+                   .arg(folder, name);
+        break;
+    case WriteFailure::NoRoom:
+        text = QStringLiteral("ディスクがいっぱいか、書き込める容量の上限に達したため、「%1」に保存できませんでした。").arg(name);
+        break;
     case WriteFailure::WriteFailed:
-        return QStringLiteral("「%1」への書き込みが途中で失敗したため、保存できませんでした。"
-                              "ディスクの空きが足りないかもしれません。")
-            .arg(name);
+        text = QStringLiteral("「%1」への書き込みでエラーが起きたため（%2）、保存できませんでした。")
+                   .arg(name, result.Detail.isEmpty() ? QStringLiteral("原因不明") : result.Detail);
+        break;
     case WriteFailure::TooLarge:
-        return QStringLiteral("図が大きすぎて画像にできませんでした。SVG 図形で保存してください。");
+        text = QStringLiteral("図が大きすぎて画像「%1」を作れませんでした。SVG 図形で保存してください。").arg(name);
+        break;
     }
-    return {};
+    if (result.Existed)
+        text += QStringLiteral("元のファイルは変わっていません。");
+    return text;
 }
 
 // The toolkit's own dialogs - the print dialog, the file dialog's views and
@@ -115,13 +141,40 @@ void WorksheetActions::Save()
     dialog->setLabelText(QFileDialog::FileType, QStringLiteral("種類:"));
     dialog->setLabelText(QFileDialog::Accept, QStringLiteral("保存"));
     dialog->setLabelText(QFileDialog::Reject, QStringLiteral("キャンセル"));
-    // A name typed without an extension takes that of the chosen kind.
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString& filter) {
-        dialog->setDefaultSuffix(filter == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
+    // The extension of a name typed without one is added here, not by the
+    // dialog: only here is it known that the dialog never asked about the
+    // name with it (GTK's asks about the name as typed).
+    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& fileName) {
+        Chosen(fileName, dialog->selectedNameFilter() == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
     });
-    connect(dialog, &QFileDialog::fileSelected, this, &WorksheetActions::SaveTo);
     dialog->open();
+}
+
+// A name without an extension takes that of the chosen kind; a file that
+// name then meets is replaced only when the teacher says so, as the dialog
+// would have asked about a name returned with its extension.
+void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
+{
+    if (!QFileInfo(fileName).suffix().isEmpty()) {
+        SaveTo(fileName);
+        return;
+    }
+    const QString named = fileName + QLatin1Char('.') + suffix;
+    const QFileInfo existing(named);
+    if (!existing.exists() || existing.isDir()) {
+        SaveTo(named);
+        return;
+    }
+    QMessageBox* box = Message(QMessageBox::Warning, QStringLiteral("図を保存"),
+                               QStringLiteral("「%1」は既にあります。上書きしますか？").arg(QDir::toNativeSeparators(named)),
+                               QMessageBox::Yes | QMessageBox::No);
+    box->setObjectName(QStringLiteral("replaceQuestion"));
+    box->setDefaultButton(QMessageBox::No);
+    connect(box, &QMessageBox::buttonClicked, this, [this, box, named](QAbstractButton* button) {
+        if (box->standardButton(button) == QMessageBox::Yes)
+            SaveTo(named);
+    });
+    box->open();
 }
 
 void WorksheetActions::SaveTo(const QString& fileName)
@@ -152,18 +205,33 @@ void WorksheetActions::Print()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this] {
         m_orientationChosen = m_orientationChosen || m_printer->pageLayout().orientation() != m_offeredOrientation;
-        if (!PrintWorksheet(*m_printer, Source()))
-            Tell(QStringLiteral("印刷できませんでした"), QStringLiteral("プリンタを使えなかったため、印刷できませんでした。"));
+        const QString title = QStringLiteral("印刷できませんでした");
+        // Printed to a file, the page is written as a saved worksheet is:
+        // whole or not at all.
+        if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty()) {
+            const WriteResult result = PrintToFile(*m_printer, Source());
+            if (!result)
+                Tell(title, Explain(result, m_printer->outputFileName()));
+        } else if (!PrintWorksheet(*m_printer, Source())) {
+            Tell(title, QStringLiteral("プリンタを使えなかったため、印刷できませんでした。"));
+        }
     });
     dialog->open();
 }
 
-void WorksheetActions::Tell(const QString& title, const QString& text)
+QMessageBox* WorksheetActions::Message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                      QMessageBox::StandardButtons buttons)
 {
     SpeakJapanese();
-    auto* box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, &m_window);
-    box->setObjectName(QStringLiteral("worksheetMessage"));
+    auto* box = new QMessageBox(icon, title, text, buttons, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    return box;
+}
+
+void WorksheetActions::Tell(const QString& title, const QString& text)
+{
+    QMessageBox* box = Message(QMessageBox::Warning, title, text, QMessageBox::Ok);
+    box->setObjectName(QStringLiteral("worksheetMessage"));
     box->open();
 }
 

@@ -2,6 +2,7 @@
 
 #include "desktop/controls/qttextmetrics.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPageLayout>
 #include <QString>
@@ -37,6 +38,10 @@ public:
 
 private:
     [[nodiscard]] WorksheetSource Source() const;
+    // The save dialog's answer: a name, and the extension of the kind chosen.
+    void Chosen(const QString& fileName, const QString& suffix);
+    QMessageBox* Message(QMessageBox::Icon icon, const QString& title, const QString& text,
+                         QMessageBox::StandardButtons buttons);
     void Tell(const QString& title, const QString& text);
 
     Form1Window& m_window;

@@ -1,10 +1,12 @@
 #include "worksheetfile.h"
 
+#include "filereplace.h"
 #include "worksheet.h"
 
 #include "desktop/controls/qtconvert.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -12,33 +14,92 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QPrinter>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace app {
 
 namespace {
 
-bool WriteSvg(QSaveFile& file, const WorksheetSource& source)
+std::optional<QByteArray> Pdf(const QPageLayout& layout, int resolution, const QString& title,
+                              const WorksheetSource& source)
 {
-    const std::string svg = WorksheetSvg(source);
-    return file.write(svg.data(), qint64(svg.size())) == qint64(svg.size());
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("altitude"));
+    writer.setPageLayout(layout);
+    writer.setResolution(resolution);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return std::nullopt;
+    PaintWorksheetPage(painter, QRectF(0, 0, writer.width(), writer.height()), source);
+    if (!painter.end())
+        return std::nullopt;
+    return pdf;
 }
 
-// An A4 page turned the way the figure is, with even margins, so that the
-// figure sits in the middle of the sheet.
-bool WritePdf(QSaveFile& file, const WorksheetSource& source)
+WriteFailure FailureOf(int error)
 {
-    const controls::Form& form = source.Controls.Form1;
-    QPdfWriter pdf(&file);
-    pdf.setTitle(qtcontrols::ToQString(form.Caption));
-    pdf.setCreator(QStringLiteral("altitude"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), PageOrientation(form), QMarginsF(10, 10, 10, 10),
-                                  QPageLayout::Millimeter));
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    PaintWorksheetPage(painter, QRectF(0, 0, pdf.width(), pdf.height()), source);
-    return painter.end();
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return WriteFailure::NoFolder;
+    case EACCES:
+    case EPERM:
+        return WriteFailure::NotPermitted;
+    case EROFS:
+        return WriteFailure::ReadOnlyDisk;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return WriteFailure::NoRoom;
+    case ENAMETOOLONG:
+        return WriteFailure::NameTooLong;
+    case EINVAL:
+    case EILSEQ:
+        return WriteFailure::InvalidName;
+    case EISDIR:
+        return WriteFailure::Folder;
+    default:
+        return WriteFailure::WriteFailed;
+    }
+}
+
+// Root may write any file, but one that nobody may write was made read-only
+// on purpose, and is left alone too.
+bool MayReplace(const QFileInfo& file)
+{
+    return file.isWritable() && (file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+}
+
+// Puts `contents` in place under `fileName`: exactly that name or none, and
+// through a link into the file it names.
+WriteResult Store(const QString& fileName, const QByteArray& contents)
+{
+    const QByteArray nativeName = QFile::encodeName(fileName);
+    if (nativeName.contains('\0') || QFile::decodeName(nativeName) != fileName)
+        return {WriteFailure::InvalidName, {}};
+    QFileInfo target(fileName);
+    if (target.isDir())
+        return {WriteFailure::Folder, {}};
+    if (target.isSymLink())
+        target.setFile(target.symLinkTarget());
+    const bool existed = target.exists();
+    if (existed && !MayReplace(target))
+        return {WriteFailure::ReadOnlyFile, {}, true};
+    const int error = ReplaceFileContents(QFile::encodeName(target.filePath()), contents);
+    if (error == 0)
+        return {};
+    // A folder that is there but takes no new files (/proc) says it has none.
+    if (FailureOf(error) == WriteFailure::NoFolder && QFileInfo(target.absolutePath()).isDir())
+        return {WriteFailure::NotPermitted, {}, existed};
+    return {FailureOf(error), QString::fromLocal8Bit(std::strerror(error)), existed};
 }
 
 } // namespace
@@ -48,44 +109,36 @@ WriteResult WriteWorksheet(const QString& fileName, const WorksheetSource& sourc
     const std::optional<WorksheetFormat> format = FormatOf(fileName);
     if (!format)
         return {WriteFailure::UnknownKind, {}};
-    const QFileInfo target(fileName);
-    if (target.isDir())
-        return {WriteFailure::Folder, {}};
-
-    // Made and encoded before the file is opened, so that a picture too
-    // large to make leaves nothing behind, and a full disk fails a plain
-    // write: the PNG encoder, stopped half way by its output, leaks.
-    QByteArray png;
-    if (*format == WorksheetFormat::Png) {
+    switch (*format) {
+    case WorksheetFormat::Svg: {
+        const std::string svg = WorksheetSvg(source);
+        return Store(fileName, QByteArray(svg.data(), qsizetype(svg.size())));
+    }
+    case WorksheetFormat::Png: {
         const QImage picture = WorksheetPicture(source, devicePixelRatio);
+        QByteArray png;
         QBuffer buffer(&png);
         if (picture.isNull() || !buffer.open(QIODevice::WriteOnly) || !QImageWriter(&buffer, "png").write(picture))
             return {WriteFailure::TooLarge, {}};
+        return Store(fileName, png);
     }
+    case WorksheetFormat::Pdf: {
+        // An A4 page turned the way the figure is, with even margins, so that
+        // the figure sits in the middle of the sheet.
+        const controls::Form& form = source.Controls.Form1;
+        const QPageLayout a4(QPageSize(QPageSize::A4), PageOrientation(form), QMarginsF(10, 10, 10, 10),
+                             QPageLayout::Millimeter);
+        const std::optional<QByteArray> pdf = Pdf(a4, 1200, qtcontrols::ToQString(form.Caption), source);
+        return pdf ? Store(fileName, *pdf) : WriteResult{WriteFailure::WriteFailed, {}};
+    }
+    }
+    return {WriteFailure::UnknownKind, {}};
+}
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        const bool folderExists = QFileInfo(target.absolutePath()).isDir();
-        return {folderExists ? WriteFailure::NotPermitted : WriteFailure::NoFolder, file.errorString()};
-    }
-    bool written = false;
-    switch (*format) {
-    case WorksheetFormat::Svg:
-        written = WriteSvg(file, source);
-        break;
-    case WorksheetFormat::Png:
-        written = file.write(png) == png.size();
-        break;
-    case WorksheetFormat::Pdf:
-        written = WritePdf(file, source);
-        break;
-    }
-    if (!written || !file.commit()) {
-        const QString detail = file.errorString();
-        file.cancelWriting();
-        return {WriteFailure::WriteFailed, detail};
-    }
-    return {};
+WriteResult PrintToFile(const QPrinter& printer, const WorksheetSource& source)
+{
+    const std::optional<QByteArray> pdf = Pdf(printer.pageLayout(), printer.resolution(), printer.docName(), source);
+    return pdf ? Store(printer.outputFileName(), *pdf) : WriteResult{WriteFailure::WriteFailed, {}};
 }
 
 } // namespace app

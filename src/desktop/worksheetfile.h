@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class QPrinter;
+
 namespace app {
 
 struct WorksheetSource;
@@ -11,26 +13,36 @@ struct WorksheetSource;
 enum class WriteFailure {
     None,
     UnknownKind,  // the name ends in none of .svg, .png, .pdf
+    InvalidName,  // the file system does not take the name as given
+    NameTooLong,  // the name, or a folder's in it, is longer than the file system allows
     Folder,       // a folder has that name
     NoFolder,     // the folder it would go in does not exist
-    NotPermitted, // the folder or the file may not be written
-    WriteFailed,  // writing stopped half way: the disk full, or the like
+    NotPermitted, // no file may be made in the folder
+    ReadOnlyFile, // the file is there and may not be written
+    ReadOnlyDisk, // the folder lies on a disk that is only read
+    NoRoom,       // the disk is full, or a quota or a limit on a file's size is reached
+    WriteFailed,  // the system failed otherwise: an error of the drive, say
     TooLarge,     // no picture that large could be made
 };
 
 struct WriteResult {
     WriteFailure Failure = WriteFailure::None;
-    QString Detail; // the system's own words, where it had any
+    QString Detail;       // the system's own words, where it had any
+    bool Existed = false; // a file of that name was there, and is as it was
 
     [[nodiscard]] explicit operator bool() const { return Failure == WriteFailure::None; }
 };
 
 // Writes the figure to `fileName` as the kind of file its extension names:
 // an SVG drawing, a PNG picture at twice the client area's device pixels
-// (`devicePixelRatio` is the window's), or one A4 page of PDF. It goes to a
-// temporary file beside the target, renamed over it when complete, so that
-// a failure leaves no half file and an existing file as it was.
+// (`devicePixelRatio` is the window's), or one A4 page of PDF. The file is
+// made whole in memory and then put in place in one step, so that a failure
+// anywhere leaves no half file and an existing file as it was.
 [[nodiscard]] WriteResult WriteWorksheet(const QString& fileName, const WorksheetSource& source,
                                          qreal devicePixelRatio);
+
+// Prints the figure to the PDF file that `printer` was told to print to,
+// on its page, in the same one step.
+[[nodiscard]] WriteResult PrintToFile(const QPrinter& printer, const WorksheetSource& source);
 
 } // namespace app

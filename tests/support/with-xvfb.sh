@@ -2,7 +2,7 @@
 # Runs a command in a virtual X display of its own and stops the display
 # afterwards: with-xvfb.sh COMMAND [ARGUMENTS...]. The exit status is the
 # command's; XVFB_PID tells it the X server's process, for a test that takes
-# the display away.
+# the display away. XVFB_SCREEN sets the screen's size (1600x1000 unless set).
 #
 # Xvfb chooses a free display number itself (-displayfd) and reports it once
 # it accepts connections, so any number of these can start at the same time
@@ -20,7 +20,7 @@ trap 'exit 143' TERM
 trap 'exit 130' INT
 
 : >"$dir/display"
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
+Xvfb -displayfd 3 -screen 0 ${XVFB_SCREEN:-1600x1000}x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/log" &
 xvfb=$!
 
 deadline=$(($(date +%s) + ${ALTITUDE_TEST_DEADLINE:-20}))

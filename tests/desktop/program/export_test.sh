@@ -14,8 +14,11 @@ chmod 700 "$work/runtime"
 run() { # expected-status arguments...
     expected=$1
     shift
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
-        "$binary" "$@" >"$work/stdout" 2>"$work/stderr"
+    # Files may grow to ${size_limit:-unlimited} blocks of 512 bytes; going past
+    # fails the write, as a full disk does, rather than ending the program.
+    (trap '' XFSZ && ulimit -f "${size_limit:-unlimited}" &&
+        exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
+            "$binary" "$@") >"$work/stdout" 2>"$work/stderr"
     status=$?
     [ "$status" -eq "$expected" ] || fail "'$*' exited with $status, expected $expected: $(cat "$work/stderr")"
 }
@@ -54,8 +57,11 @@ grep -q 'stroke="#c0c0c0"' "$svg" && fail "--no-grid left the grid"
 grep -q 'viewBox="0 0 1200 700"' "$svg" || fail "--size 1200x700 did not size the figure"
 
 # Mistakes: one line each, status 2, and nothing written, not even a
-# temporary file beside the target.
+# temporary file beside the target; earlier worksheets stay byte for byte.
 mkdir "$work/out/folder.svg"
+for kind in svg png pdf; do
+    printf 'an earlier worksheet' >"$work/out/earlier.$kind"
+done
 before=$(ls -A "$work/out")
 refused() { # what arguments...
     what=$1
@@ -64,7 +70,20 @@ refused() { # what arguments...
     [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "$what: not one line on standard error: $(cat "$work/stderr")"
     grep -q "^altitude: " "$work/stderr" || fail "$what: no clear message: $(cat "$work/stderr")"
     [ "$(ls -A "$work/out")" = "$before" ] || fail "$what: left $(ls -A "$work/out")"
+    for kind in svg png pdf; do
+        [ "$(cat "$work/out/earlier.$kind")" = "an earlier worksheet" ] || fail "$what: earlier.$kind changed"
+    done
 }
+size_limit=1
+for kind in svg png pdf; do
+    refused "a full disk" --export "$work/out/earlier.$kind"
+    grep -q "disk is full.*unchanged" "$work/stderr" || fail "a full disk, $kind: $(cat "$work/stderr")"
+done
+size_limit=
+chmod 444 "$work/out/earlier.svg"
+refused "a read-only file" --export "$work/out/earlier.svg"
+grep -q "read-only" "$work/stderr" || fail "a read-only file: $(cat "$work/stderr")"
+refused "a name that is not UTF-8" --export "$work/out/$(printf 'sj\216O.svg')"
 refused "an empty size" --export "$work/out/bad.svg" --size 0x0
 refused "a negative size" --export "$work/out/bad.png" --size -900x541
 refused "a size that is no number" --export "$work/out/bad.svg" --size wide

@@ -2,11 +2,15 @@
 # Real X input: a presenter remote's Page Down works from the start, a drag
 # turns A one degree per move event and draws no focus frame, a memo stroke
 # appears and an option click erases it, a click on the figure gives it the
-# arrow keys, a resize rebuilds the figure.
+# arrow keys, a move to a monitor of another scale changes nothing, a resize
+# rebuilds the figure.
 set -u
 . "$(dirname "$0")/lib.sh"
 
-start_app "$1"
+# Two monitors side by side, the right one at 150 %.
+xrandr --setmonitor LEFT 1000/264x1000/264+0+0 screen >/dev/null || fail "no monitor LEFT"
+xrandr --setmonitor RIGHT 1400/370x1000/264+1000+0 none >/dev/null || fail "no monitor RIGHT"
+start_app env QT_SCREEN_SCALE_FACTORS="LEFT=1;RIGHT=1.5" "$1"
 
 # The window takes the keyboard, as a window manager gives it to a new
 # window; nothing is clicked and nothing tabbed. Three presses of Page Down
@@ -51,6 +55,20 @@ memo() {
 }
 await_screen "a memo stroke" memo
 keep_shot memo
+
+# Onto RIGHT and back: the logical client area stays 900 x 541 (1350 x 812
+# screen pixels there), and with it A and the memo stroke.
+xdotool windowmove "$WINDOW" 1225 150
+wait_until "the window to keep its logical size at 150 %" size_is 1350x812
+scaled() {
+    more_than 945 144 270 14 0,0,192 1000 "the memo stroke at 150 %" &&
+        pixel_is 647 450 0,0,0 "the altitude at 94 degrees, at 150 %" &&
+        pixel_is 786 450 255,255,255 "the altitude's place at 74 degrees, at 150 %"
+}
+await_screen "A and the memo at 150 %" scaled
+xdotool windowmove "$WINDOW" 0 15
+wait_until "the window to keep its logical size at 100 %" size_is 900x541
+await_screen "A and the memo back at 100 %" memo
 
 xdotool mousemove --window "$WINDOW" 150 24 click 1
 await_screen "the option click to erase the memo" \

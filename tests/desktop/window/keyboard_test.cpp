@@ -1,5 +1,6 @@
 #include "desktop/application.h"
 #include "desktop/form1window.h"
+#include "form/readoutsummary.h"
 
 #include "support/deadline.h"
 
@@ -138,6 +139,18 @@ private slots:
         QTest::simulateEvent(window, false, Qt::Key_Right, {}, QString(), false);
         QVERIFY(m_figure->accessibleDescription() != afterFirst);
         QVERIFY(before != m_figure->accessibleDescription());
+
+        // Page Down held on a button and released in another window: the
+        // repeat ends there too, and the next change is described.
+        m_window->findChild<QPushButton*>("Command1")->setFocus();
+        QTest::simulateEvent(window, true, Qt::Key_PageDown, {}, QString(), false);
+        QTest::simulateEvent(window, true, Qt::Key_PageDown, {}, QString(), true);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other, DeadlineMs));
+        m_window->findChild<QCheckBox*>("Check3")->click();
+        QCOMPARE(m_figure->accessibleDescription().toStdString(), app::ReadoutSummary(m_window->form().Controls()));
     }
 
     void returnAndEnterPressTheFocusedResetButton()

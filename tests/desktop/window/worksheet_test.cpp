@@ -1,5 +1,6 @@
 #include "desktop/worksheet.h"
 #include "desktop/worksheetactions.h"
+#include "desktop/worksheetfile.h"
 
 #include "desktop/controls/qttextmetrics.h"
 
@@ -191,7 +192,7 @@ private slots:
         printer.setOutputFileName(m_files.filePath("printed.pdf"));
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                           QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        QVERIFY(app::PrintWorksheet(printer, Source()));
+        QVERIFY(app::PrintToFile(printer, Source())); // as the print dialog's "print to file" does
 
         const QString info = QString::fromUtf8(Run("pdfinfo", {printer.outputFileName()}));
         QVERIFY2(info.contains(QRegularExpression("^Pages: +1$", QRegularExpression::MultilineOption)), qPrintable(info));
@@ -243,40 +244,65 @@ private slots:
         Type(dialog, "saved.png");
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_files.filePath("saved.png")), DeadlineMs);
         QCOMPARE(QImage(m_files.filePath("saved.png")).size(), QSize(1800, 1082));
+
+        // A name typed without its extension, which then names a file that
+        // is there: replaced only when the teacher says so.
+        QFile saved(m_files.filePath("saved.png"));
+        QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("an earlier worksheet") > 0);
+        saved.close();
+        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+            Type(OpenSaveDialog(), "saved");
+            QMessageBox* question = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((question = m_window->findChild<QMessageBox*>("replaceQuestion")), DeadlineMs);
+            QVERIFY2(question->text().contains("saved.png"), qPrintable(question->text()));
+            question->button(answer)->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QMessageBox*>("replaceQuestion"), DeadlineMs);
+            QCOMPARE(QImage(saved.fileName()).isNull(), answer == QMessageBox::No);
+        }
     }
 
     void aFailedSaveSaysSoAndLeavesNoFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to; 0 for no limit
+        QTest::addColumn<bool>("earlier");  // a worksheet of that name is there: read-only, unless the disk fills
         QTest::addColumn<QString>("says");
-        QTest::newRow("a folder of that name") << "folder.png" << false << "フォルダがある";
-        QTest::newRow("no such folder") << "none/figure.svg" << false << "見つからない";
-        QTest::newRow("no permission") << "/proc/figure.svg" << false << "ファイルを作れない";
-        QTest::newRow("the disk full") << "figure.png" << true << "途中で失敗";
-        QTest::newRow("neither PNG nor SVG") << "figure.jpg" << false << ".png";
+        QTest::newRow("a folder of that name") << "folder.png" << 0 << false << "フォルダがある";
+        QTest::newRow("no such folder") << "none/figure.svg" << 0 << false << "見つからない";
+        QTest::newRow("no permission") << "/proc/figure.svg" << 0 << false << "権限がない";
+        QTest::newRow("a read-only file") << "figure.svg" << 0 << true << "読み取り専用";
+        for (const char* kind : {"svg", "pdf", "png"})
+            QTest::newRow(kind) << QString("figure.%1").arg(kind) << 1024 << true << "ディスクがいっぱい";
+        QTest::newRow("neither PNG nor SVG") << "figure.jpg" << 0 << false << ".png";
     }
 
     void aFailedSaveSaysSoAndLeavesNoFile()
     {
         QFETCH(QString, name);
-        QFETCH(bool, diskFull);
+        QFETCH(int, sizeLimit);
+        QFETCH(bool, earlier);
         QFETCH(QString, says);
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("folder.png"));
-        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
         const QString path = name.startsWith('/') ? name : folder.filePath(name);
+        const QByteArray earlierBytes = "an earlier worksheet";
+        QFile earlierFile(path);
+        QVERIFY(!earlier || (earlierFile.open(QIODevice::WriteOnly) && earlierFile.write(earlierBytes) > 0));
+        earlierFile.close();
+        if (earlier && !sizeLimit)
+            earlierFile.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
 
         auto* worksheets = m_window->findChild<app::WorksheetActions*>();
         QVERIFY(worksheets);
-        if (diskFull) {
-            // Files may grow to 4 KB only, and going past fails the write
+        if (sizeLimit) {
+            // Going past the limit fails the write, as a full disk does,
             // rather than ending the process.
             rlimit saved{};
             getrlimit(RLIMIT_FSIZE, &saved);
             const auto previous = std::signal(SIGXFSZ, SIG_IGN);
             rlimit small = saved;
-            small.rlim_cur = 4096;
+            small.rlim_cur = rlim_t(sizeLimit);
             setrlimit(RLIMIT_FSIZE, &small);
             worksheets->SaveTo(path);
             setrlimit(RLIMIT_FSIZE, &saved);
@@ -288,11 +314,14 @@ private slots:
         QMessageBox* box = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((box = m_window->findChild<QMessageBox*>("worksheetMessage")) && box->isVisible(),
                                  DeadlineMs);
-        QVERIFY2(box->text().contains(says), qPrintable(box->text()));
+        QVERIFY2(box->text().contains(says) && box->text().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(box->text()));
+        QCOMPARE(box->text().contains("元のファイルは変わっていません"), earlier);
         QCOMPARE(box->windowTitle(), QStringLiteral("保存できませんでした"));
         box->close();
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
-        QVERIFY(!QFileInfo(path).isFile());
+        QVERIFY(earlier ? earlierFile.open(QIODevice::ReadOnly) && earlierFile.readAll() == earlierBytes
+                        : !QFileInfo(path).isFile());
     }
 
     void ctrlPOpensThePrintDialog()
@@ -326,9 +355,12 @@ private:
 
     QFileDialog* OpenSaveDialog()
     {
-        QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
         QFileDialog* dialog = nullptr;
         [&] {
+            // Active again, as a window manager leaves it once a message closes.
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get(), DeadlineMs));
+            QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
             QTRY_VERIFY_WITH_TIMEOUT((dialog = m_window->findChild<QFileDialog*>("saveDialog")) && dialog->isVisible(),
                                      DeadlineMs);
         }();
