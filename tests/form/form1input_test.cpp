@@ -20,8 +20,16 @@ TEST(Form_MouseMove, turnsAOneDegreePerMoveLeftUpOtherwiseDown)
         EXPECT_EQ(f.angle(), 75) << button;
         f.Drag(button, 500, 300, {{500, 320}, {500, 100}}); // straight down and up
         EXPECT_EQ(f.angle(), 73) << button;
-        f.Drag(button, 500, 300, {{500, 300}}); // where it was pressed
+        // A report at the place of the last one is no move (this once
+        // lowered AngleA): where it was pressed, and a pen held still after
+        // one step down, its pressure changing thirty times.
+        f.Drag(button, 500, 300, {{500, 300}});
+        EXPECT_EQ(f.angle(), 73) << button;
+        f.form.Form_MouseDown(button, 0, 500, 300);
+        for (int i = 0; i < 30; ++i)
+            f.form.Form_MouseMove(button, 0, 500, 301);
         EXPECT_EQ(f.angle(), 72) << button;
+        EXPECT_EQ(f.form.State().LastY, 301) << button;
     }
 }
 
@@ -60,14 +68,16 @@ TEST(Form_MouseMove, inMemoModeDrawsAChainOfSegmentsFromThePressPoint)
     f.ChooseMemo();
     f.Drag(Right, 10, 20, {{30, 40}, {30, 40}, {-50, 2000}});
 
-    ASSERT_EQ(f.surface.segments.size(), 3u);
+    // The second report is at the place of the first: no move, no segment
+    // (it once drew one of no length).
+    ASSERT_EQ(f.surface.segments.size(), 2u);
     const auto& first = f.surface.segments[0];
     EXPECT_EQ(first.x1, 10);
     EXPECT_EQ(first.y1, 20);
     EXPECT_EQ(first.x2, 30);
     EXPECT_EQ(first.y2, 40);
-    EXPECT_EQ(f.surface.segments[1].x1, f.surface.segments[1].x2); // a segment of no length
-    EXPECT_EQ(f.surface.segments[2].x2, -50);                       // and beyond the window
+    EXPECT_EQ(f.surface.segments[1].x1, 30);
+    EXPECT_EQ(f.surface.segments[1].x2, -50); // and beyond the window
     EXPECT_EQ(f.angle(), 74);
 }
 

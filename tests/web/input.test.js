@@ -43,6 +43,21 @@ describe('dragging', () => {
         assert.equal(await angle(page), 99);
     });
 
+    test('takes a report at the place of the last one for no move', async () => {
+        // A pen held still, its pressure alone changing, then a mouse that
+        // reports itself without moving: thirty reports each.
+        const session = await page.createCDPSession();
+        for (const pointerType of ['pen', 'mouse']) {
+            const report = (type, force) => session.send('Input.dispatchMouseEvent', { type, x: 450, y: 300,
+                button: 'left', buttons: type === 'mouseReleased' ? 0 : 1, clickCount: 1, pointerType, force });
+            await report('mousePressed', 0.5);
+            for (let i = 0; i < 30; ++i)
+                await report('mouseMoved', 0.2 + i / 50);
+            await report('mouseReleased', 0);
+        }
+        assert.equal(await angle(page), 74);
+    });
+
     test('goes on outside the figure while the button is held', async () => {
         await page.mouse.move(450, 300);
         await page.mouse.down();
