@@ -209,7 +209,9 @@ describe('the page at other pixel ratios', () => {
 });
 
 describe('a screen held upright', () => {
-    for (const [width, height] of [[768, 1024], [390, 844]]) {
+    // 700 x 690 and 760 x 740 are held on their side, yet filled they would
+    // cut off the letters of B and C.
+    for (const [width, height] of [[768, 1024], [390, 844], [700, 690], [760, 740]]) {
         test(`shows the whole triangle at ${width} x ${height}, BC level, in a landscape window`, async () => {
             const { page } = await openPage(browser, { width, height });
             const c = await controls(page);
@@ -219,16 +221,19 @@ describe('a screen held upright', () => {
             const inside = (x, y) => x >= 0 && x <= width && y >= 0 && y <= height;
             for (const vertex of ['A', 'B', 'C'])
                 assert.ok(inside(number(c.State[`${vertex}x`]), number(c.State[`${vertex}y`])), vertex);
-            for (const letter of ['Label1(0)', 'Label1(1)', 'Label1(2)']) {
+            for (const letter of ['Label1(0)', 'Label1(1)', 'Label1(2)', 'Label1(3)']) {
                 const { Left, Top, Width, Height } = c[letter];
                 assert.ok(inside(number(Left), number(Top)) && inside(number(Left) + number(Width), number(Top) + number(Height)),
                           `${letter} inside the viewport`);
             }
             await waitForPixel(page, 'BC painted', Math.round(number(c.State.Bx)) + 20, Math.floor(number(c.State.By)), Colors.black);
-            // Turned on its side, the window fills the viewport again.
-            await page.setViewport({ width: height, height: width });
-            await poll('the client area to fill the turned viewport', async () =>
-                (number((await controls(page)).Form1.ScaleHeight) === width ? true : undefined));
+            // Turned on its side, or just wide enough for the letter of C,
+            // whose box reaches 11 pixels past C, half the height right of
+            // the middle, the window fills the viewport again.
+            const [wide, high] = width < height ? [height, width] : [height + 22, height];
+            await page.setViewport({ width: wide, height: high });
+            await poll('the client area to fill the viewport', async () =>
+                (number((await controls(page)).Form1.ScaleHeight) === high ? true : undefined));
             await page.close();
         });
     }
