@@ -3,9 +3,12 @@
 // ratio, no network and a quiet console; where the browser lacks something,
 // a start without it or a sentence that says so.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { dirname } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
-import { Colors, PageUrl, controls, launch, number, openPage, pixel, poll, waitFor, waitForPixel } from './browser.js';
+import { Colors, PagePath, PageUrl, controls, launch, number, openPage, pixel, poll, serveFolder, waitFor, waitForPixel }
+    from './browser.js';
 
 let browser;
 before(async () => { browser = await launch(); });
@@ -125,6 +128,38 @@ describe('a start in a browser that lacks something', () => {
             assert.equal(await page.evaluate(() => document.getElementById('status')?.textContent ?? null), sentence);
             if (!sentence) // the altitude, three pixels wide
                 assert.deepEqual([await pixel(page, 522, 300), await pixel(page, 524, 300)], [Colors.white, Colors.black]);
+            await page.close();
+        });
+    }
+});
+
+// Hosts that keep the page's script from running: the style alone says so,
+// 20 s on (sped up here). A charset of the server's own changes nothing of
+// the script or the words, and the page starts.
+describe('a start on a host of its own mind', () => {
+    const hosts = [["a policy of script-src 'self'", { 'Content-Security-Policy': "script-src 'self'" }],
+                   ['a sandbox', { 'Content-Security-Policy': 'sandbox' }],
+                   ['Shift_JIS', { 'Content-Type': 'text/html; charset=Shift_JIS' }]];
+    for (const [host, headers] of hosts) {
+        test(`under ${host} ends in a Japanese sentence or the figure`, async () => {
+            const server = await serveFolder(dirname(PagePath), (request, response) =>
+                request.url === '/altitude.html' && !!response.writeHead(200, { 'Content-Type': 'text/html', ...headers })
+                    .end(readFileSync(PagePath)));
+            after(server.stop);
+            const { page } = await openPage(browser, { url: `${server.origin}/altitude.html`, started: false });
+            const session = await page.createCDPSession();
+            await session.send('Animation.enable');
+            await session.send('Animation.setPlaybackRate', { playbackRate: 100 });
+            // Polled from here: a sandboxed page runs no timer, not even DevTools'.
+            await poll('the figure or a sentence in place of 図を準備しています…', async () => (await page.evaluate(() =>
+                !document.getElementById('status') || getComputedStyle(document.getElementById('stuck')).visibility === 'visible')) || undefined);
+            const said = await page.evaluate(() => [document.getElementById('stuck')?.textContent ?? null,
+                document.getElementById('waiting') && getComputedStyle(document.getElementById('waiting')).visibility,
+                document.title.replace(/\u00a0/g, ' '), document.getElementById('save-title').textContent]);
+            if (headers['Content-Type'])
+                assert.deepEqual(said, [null, null, '三角形の直角の頂点から下ろした垂線   by q.Varlen', '図を保存']);
+            else
+                assert.deepEqual(said.slice(1, 3), ['hidden', ''], said[0]);
             await page.close();
         });
     }
