@@ -35,7 +35,7 @@ export async function serveFolder(folder, answer = () => false) {
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     const { port } = server.address();
     const stop = () => {
-        server.close();
+        server.close(() => {});
         server.closeAllConnections();
     };
     return { origin: `http://127.0.0.1:${port}`, port, stop };
