@@ -20,25 +20,18 @@ export const SitePath = resolve(process.env.ALTITUDE_WEB_SITE || join(dirname(Pa
 // Serves `folder` as a plain static server does, on a port of 127.0.0.1
 // that the system picks (so no other test's server can take it first).
 // `answer(request, response)` may answer a request itself, as some servers
-// do (a redirect, a missing type, headers of their own), and says whether
-// it did. stop() ends it.
-export async function serveFolder(folder, answer = () => false) {
+// do, and says whether it did; `headers` go with every file. stop() ends it.
+export async function serveFolder(folder, answer = () => false, headers = {}) {
     const types = { '.html': 'text/html', '.js': 'text/javascript', '.json': 'application/json', '.png': 'image/png' };
     const server = createServer((request, response) => {
-        if (answer(request, response))
-            return;
-        const path = new URL(request.url, 'http://host').pathname;
-        const file = join(folder, decodeURIComponent(path.endsWith('/') ? `${path}index.html` : path));
-        readFile(file, (error, body) => (error ? response.writeHead(404).end()
-            : response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' }).end(body)));
+        const file = join(folder, decodeURIComponent(new URL(request.url, 'http://host').pathname.replace(/\/$/, '/index.html')));
+        if (!answer(request, response))
+            readFile(file, (error, body) => (error ? response.writeHead(404).end()
+                : response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'text/plain', ...headers }).end(body)));
     });
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
     const { port } = server.address();
-    const stop = () => {
-        server.close(() => {});
-        server.closeAllConnections();
-    };
-    return { origin: `http://127.0.0.1:${port}`, port, stop };
+    return { origin: `http://127.0.0.1:${port}`, port, stop: () => server.close(() => {}).closeAllConnections() };
 }
 
 // `args`: more of Chromium's switches, such as a screen's own pixel ratio.

@@ -44,16 +44,12 @@ describe('dragging', () => {
     });
 
     test('takes a report at the place of the last one for no move', async () => {
-        // A pen held still, its pressure alone changing, then a mouse that
-        // reports itself without moving: thirty reports each.
+        // A pen held still, its pressure alone changing, and an unmoved mouse.
         const session = await page.createCDPSession();
         for (const pointerType of ['pen', 'mouse']) {
-            const report = (type, force) => session.send('Input.dispatchMouseEvent', { type, x: 450, y: 300,
-                button: 'left', buttons: type === 'mouseReleased' ? 0 : 1, clickCount: 1, pointerType, force });
-            await report('mousePressed', 0.5);
-            for (let i = 0; i < 30; ++i)
-                await report('mouseMoved', 0.2 + i / 50);
-            await report('mouseReleased', 0);
+            for (const [type, i] of [['mousePressed', 0], ...Array.from({ length: 30 }, (_, i) => ['mouseMoved', i]), ['mouseReleased', 0]])
+                await session.send('Input.dispatchMouseEvent', { type, x: 450, y: 300, button: 'left', clickCount: 1,
+                    buttons: type === 'mouseReleased' ? 0 : 1, pointerType, force: i / 30 });
         }
         assert.equal(await angle(page), 74);
     });

@@ -70,7 +70,7 @@ export function makeStorm(session, random, view, largest) {
     }
     const mouseEvent = (type, kind, state, button) => send('Input.dispatchMouseEvent', {
         type, x: state.x, y: state.y, button, buttons: kind === 'pen' ? (state.down ? 1 : 0) : state.buttons,
-        clickCount: type === 'mouseMoved' ? 0 : 1, pointerType: kind, force: state.force, modifiers: modifiers() });
+        clickCount: type === 'mouseMoved' ? 0 : 1, pointerType: kind, modifiers: modifiers() });
     const touch = (type) => send('Input.dispatchTouchEvent', { type,
         touchPoints: [...fingers].map(([id, [x, y]]) => ({ x, y, id, radiusX: 2, radiusY: 2, force: 1 })) });
 
@@ -157,14 +157,10 @@ export function makeStorm(session, random, view, largest) {
         [12, (label) => {
             const r = random.next();
             const press = label ? !pen.down : r >= 0.9;
-            // Held still, a pen reports its pressure alone.
-            const still = !label && r < 0.2;
-            pen.force = still ? random.next() : undefined;
-            [pen.x, pen.y] = label ? onLabel() : still ? [pen.x, pen.y]
-                : r < 0.8 ? [pen.x + random.int(-15, 15), pen.y + random.int(-15, 15)] : point();
+            [pen.x, pen.y] = label ? onLabel() : r < 0.8 ? [pen.x + random.int(-15, 15), pen.y + random.int(-15, 15)] : point();
             if (!press) {
                 mouseEvent('mouseMoved', 'pen', pen, pen.down ? 'left' : 'none');
-                return `pen ${still ? 'held still' : 'move'} at ${pen.x}, ${pen.y}`;
+                return `pen move to ${pen.x}, ${pen.y}`;
             }
             pen.down = !pen.down;
             mouseEvent(pen.down ? 'mousePressed' : 'mouseReleased', 'pen', pen, 'left');
