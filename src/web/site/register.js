@@ -29,5 +29,5 @@
         setTimeout(() => { notice.textContent = ''; }, 6000);
     }
     if (window.isSecureContext && 'serviceWorker' in navigator)
-        window.altitude.ready.then(register, register);
+        window.altitude.ready.then(register, register).catch(() => {});
 }

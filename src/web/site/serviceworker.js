@@ -73,7 +73,7 @@ function siteFile(url) {
     if (url.origin !== scope.origin || !url.pathname.startsWith(scope.pathname))
         return null;
     const file = url.pathname.slice(scope.pathname.length) || 'index.html';
-    return file in Files ? file : null;
+    return Object.hasOwn(Files, file) ? file : null;
 }
 
 const kept = (file) => caches.open(CacheName).then((cache) => cache.match(file));
