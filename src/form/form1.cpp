@@ -57,11 +57,18 @@ void Form1::Form_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
 }
 
 // In move mode a step to the left raises AngleA, which turns A towards B;
-// anything else, a step straight up or down or none at all, lowers it. The
-// difference is formed in single precision, like the positions.
+// any other step, straight up or down included, lowers it. The difference is
+// formed in single precision, like the positions.
+//
+// This program's own decision: a move is a change of position. A report at
+// the very place of the last one (a pen whose pressure alone changed, a
+// hand resting on it, a mouse that reports itself without moving) is no
+// move: it turns A neither way, draws nothing and leaves LastX and LastY as
+// they are. Counted as a step that is not to the left, a pen held still
+// would turn A towards C by itself.
 void Form1::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
 {
-    if (m_state.Dragging != 1)
+    if (m_state.Dragging != 1 || (X == m_state.LastX && Y == m_state.LastY))
         return;
     if (m_controls.Option1[0].Value) {
         const float step = X - m_state.LastX;

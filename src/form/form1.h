@@ -39,9 +39,9 @@ public:
 
     // The mouse on the window, in pixels of the client area. Every button
     // and shift state acts alike: a press starts a drag, a release of any
-    // button ends it, and each move of a drag turns A by one degree or draws
-    // one memo segment. While a button pressed on the window is held, moves
-    // keep coming from wherever the pointer is.
+    // button ends it, and each move of a drag to a new position turns A by
+    // one degree or draws one memo segment. While a button pressed on the
+    // window is held, moves keep coming from wherever the pointer is.
     void Form_MouseDown(int Button, int Shift, float X, float Y);
     void Form_MouseMove(int Button, int Shift, float X, float Y);
     void Form_MouseUp(int Button, int Shift, float X, float Y);

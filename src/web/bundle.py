@@ -26,6 +26,28 @@ def read(path):
     return pathlib.Path(path).read_text(encoding='utf-8')
 
 
+# The page reaches the browser as bytes in whatever charset the server
+# claims (a school's server may say Shift_JIS), so everything in it but the
+# licence's comment is ASCII, which every such charset reads alike: other
+# characters in the script and the style as their own escapes, and in the
+# page's text as character references. Their hashes, and their words, then
+# come out the same however the server labels the page.
+def ascii_script(text):
+    def escape(match):
+        units = match[0].encode('utf-16-be')
+        return ''.join(f'\\u{units[i]:02x}{units[i + 1]:02x}' for i in range(0, len(units), 2))
+    return re.sub(r'[^\x00-\x7f]', escape, text)
+
+
+def ascii_style(text):
+    return re.sub(r'[^\x00-\x7f]', lambda match: f'\\{ord(match[0]):06x}', text)
+
+
+def ascii_page(page):
+    return re.sub(r'<!--.*?-->|([^\x00-\x7f])',
+                  lambda match: f'&#x{ord(match[1]):x};' if match[1] else match[0], page, flags=re.S)
+
+
 def source_hash(page, element):
     """The CSP source for the text of the page's one <element>, as the
     browser hashes it: every character between the tags, in UTF-8."""
@@ -67,10 +89,10 @@ def main():
     wasm = base64.b64encode(zlib.compress(pathlib.Path(args.wasm).read_bytes(), 9)).decode('ascii')
     font = base64.b64encode(pathlib.Path(args.font).read_bytes()).decode('ascii')
     metrics = read(str(pathlib.Path(args.font).with_suffix('.json')))
-    script = '\n'.join(
+    script = ascii_script('\n'.join(
         ["(function () {", "'use strict';", read(args.core),
          f"const AltitudeWasm = '{wasm}';", f"const AltitudeFont = '{font}';", f"const AltitudeFontMetrics = {metrics};"]
-        + [read(path) for path in args.scripts] + ["})();"])
+        + [read(path) for path in args.scripts] + ["})();"]))
     if '</script' in script.lower() or '<!--' in script:
         # The first would end the script early; the second would make the
         # browser read what follows differently from what was hashed.
@@ -84,8 +106,9 @@ def main():
     page = read(args.template)
     head = read(args.site).strip() if args.site else ''
     for key, value in (('@FONT_NOTICE@', notice), ('@SITE_HEAD@\n', head + '\n' if head else ''),
-                       ('@STYLE@', read(args.style)), ('@SCRIPT@', script)):
+                       ('@STYLE@', ascii_style(read(args.style))), ('@SCRIPT@', script)):
         page = page.replace(key, value)
+    page = ascii_page(page)
     page = page.replace('@POLICY@', policy(page, args.site is not None))
     pathlib.Path(args.out).write_text(page, encoding='utf-8')
 

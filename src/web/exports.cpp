@@ -3,6 +3,7 @@
 
 #include "browsertext.h"
 #include "pagedescription.h"
+#include "pagelayout.h"
 #include "webwindow.h"
 #include "worksheetpicture.h"
 
@@ -54,6 +55,13 @@ EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio, in
         return;
     window = std::make_unique<web::WebWindow>(text);
     window->Start(width, height, ratio, deviceWidth, deviceHeight);
+}
+
+// The height the page gives its window on a viewport of `width` x `height`
+// pixels: the viewport's, or the upright layout's (pagelayout.h).
+EMSCRIPTEN_KEEPALIVE int altitude_window_height(int width, int height)
+{
+    return web::WindowHeight(width, height, text);
 }
 
 EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)

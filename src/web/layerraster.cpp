@@ -4,6 +4,7 @@
 
 #include "controls/overloaded.h"
 #include "controls/paintedarea.h"
+#include "controls/thinline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -19,14 +20,8 @@ void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, con
 {
     if (!std::isfinite(line.X1) || !std::isfinite(line.Y1) || !std::isfinite(line.X2) || !std::isfinite(line.Y2))
         return;
-    if (line.BorderWidth == 1 && (line.X1 == line.X2 || line.Y1 == line.Y2)) {
-        // The pixel row or column the coordinate falls in, end to end.
-        const PixelRect rect{WholePixels(std::floor(std::min(line.X1, line.X2))), WholePixels(std::floor(std::min(line.Y1, line.Y2))),
-                             0, 0};
-        const PixelRect filled{rect.left, rect.top,
-                               std::max(rect.left + 1, WholePixels(std::floor(std::max(line.X1, line.X2)))),
-                               std::max(rect.top + 1, WholePixels(std::floor(std::max(line.Y1, line.Y2))))};
-        image.FillRect(ToDevice(filled, ratio).Intersected(clip), line.BorderColor);
+    if (controls::IsThinLine(line)) {
+        image.FillRect(controls::ThinLineDevicePixels(line, {ratio}, {ratio}).Intersected(clip), line.BorderColor);
         return;
     }
     image.FillCapsule(double(line.X1) * ratio, double(line.Y1) * ratio, double(line.X2) * ratio,

@@ -18,7 +18,8 @@ class CaptionCache;
 // Paints one visible control into `image` at `ratio` device pixels to the
 // pixel, within `clip` (device pixels); a hidden one paints nothing.
 //  - A level or upright line of width 1, such as a grid line, fills the pixel
-//    row or column its coordinate falls in.
+//    row or column its coordinate falls in, every such line as many device
+//    pixels wide as the desktop makes it (controls/thinline.h).
 //  - Wider lines have round ends, so that the sides of the triangle meet
 //    cleanly; no line is antialiased.
 //  - A label fills its box with its BackColor unless transparent and lays its

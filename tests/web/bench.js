@@ -118,14 +118,16 @@ try {
     rmSync(folder, { recursive: true, force: true });
 
     // The site served from this machine: after one visit has filled the
-    // service worker's cache, visits with the network gone.
+    // service worker's cache, visits with the network gone (the server
+    // stopped: the page's own offline mode leaves the worker its network).
     const siteSize = readdirSync(SitePath).reduce((total, name) => total + statSync(join(SitePath, name)).size, 0);
     const offlineFigures = [];
     const server = await serveFolder(SitePath);
     try {
         const { page: first } = await openPage(browser, { url: `${server.origin}/` });
-        await first.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 20000 });
+        await first.waitForFunction(() => document.getElementById('kept').textContent !== '', { timeout: 20000 });
         await first.close();
+        server.stop();
         for (let i = 0; i < Loads; ++i) {
             const visit = await browser.newPage();
             await visit.setViewport({ width: 900, height: 541 });

@@ -1,10 +1,10 @@
 // Debian's Chromium, headless, driven by puppeteer-core: a fresh profile per
 // launch, no network services of its own, and the page opened from disk (or
 // the site from a static server on this machine).
-import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFile, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { dirname, join, resolve } from 'node:path';
+import { dirname, extname, join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 import assert from 'node:assert/strict';
@@ -18,25 +18,20 @@ export const PageUrl = pathToFileURL(PagePath).href;
 export const SitePath = resolve(process.env.ALTITUDE_WEB_SITE || join(dirname(PagePath), 'site'));
 
 // Serves `folder` as a plain static server does, on a port of 127.0.0.1
-// that the system picks (so no other test's server can take it first),
-// once it answers; stop() ends it.
-export async function serveFolder(folder) {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
-                         { stdio: ['ignore', 'pipe', 'ignore'] });
-    let said = '';
-    server.stdout.on('data', (chunk) => { said += chunk; });
-    const stop = () => server.kill();
-    let port, origin;
-    try {
-        port = Number(await poll('the static server to say its port', () => /port (\d+)/.exec(said)?.[1]));
-        origin = `http://127.0.0.1:${port}`;
-        await poll('the static server to answer', () =>
-            fetch(`${origin}/`).then((response) => (response.ok ? true : undefined), () => undefined));
-    } catch (error) {
-        stop();
-        throw error;
-    }
-    return { origin, port, stop };
+// that the system picks (so no other test's server can take it first).
+// `answer(request, response)` may answer a request itself, as some servers
+// do, and says whether it did; `headers` go with every file. stop() ends it.
+export async function serveFolder(folder, answer = () => false, headers = {}) {
+    const types = { '.html': 'text/html', '.js': 'text/javascript', '.json': 'application/json', '.png': 'image/png' };
+    const server = createServer((request, response) => {
+        const file = join(folder, decodeURIComponent(new URL(request.url, 'http://host').pathname.replace(/\/$/, '/index.html')));
+        if (!answer(request, response))
+            readFile(file, (error, body) => (error ? response.writeHead(404).end()
+                : response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'text/plain', ...headers }).end(body)));
+    });
+    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+    const { port } = server.address();
+    return { origin: `http://127.0.0.1:${port}`, port, stop: () => server.close(() => {}).closeAllConnections() };
 }
 
 // `args`: more of Chromium's switches, such as a screen's own pixel ratio.

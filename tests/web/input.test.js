@@ -43,6 +43,17 @@ describe('dragging', () => {
         assert.equal(await angle(page), 99);
     });
 
+    test('takes a report at the place of the last one for no move', async () => {
+        // A pen held still, its pressure alone changing, and an unmoved mouse.
+        const session = await page.createCDPSession();
+        for (const pointerType of ['pen', 'mouse']) {
+            for (const [type, i] of [['mousePressed', 0], ...Array.from({ length: 30 }, (_, i) => ['mouseMoved', i]), ['mouseReleased', 0]])
+                await session.send('Input.dispatchMouseEvent', { type, x: 450, y: 300, button: 'left', clickCount: 1,
+                    buttons: type === 'mouseReleased' ? 0 : 1, pointerType, force: i / 30 });
+        }
+        assert.equal(await angle(page), 74);
+    });
+
     test('goes on outside the figure while the button is held', async () => {
         await page.mouse.move(450, 300);
         await page.mouse.down();

@@ -4,6 +4,7 @@
 
 #include "controls/overloaded.h"
 #include "controls/paintedarea.h"
+#include "controls/thinline.h"
 
 #include <QPainter>
 #include <QStaticText>
@@ -18,41 +19,27 @@ namespace qtcontrols {
 namespace {
 
 // A level or upright 1-pixel line, such as a grid line, as the device
-// pixels it fills: the row or column its coordinate falls in, as the stroked
-// line would be. Where the painter's scale is fractional (125 %, 150 %), a
-// logical pixel does not cover whole device pixels, and rounding its own
-// edges would make some lines one device pixel wide and some two; so the
-// line starts at its pixel's first device pixel and is as wide as one logical
-// pixel rounded, the same everywhere.
+// pixels it fills (controls/thinline.h): one width for every line at any
+// scale, 125 % and 150 % included.
 void FillThinLine(QPainter& painter, const controls::Line& line)
 {
-    const QPointF from(std::floor(std::min(line.X1, line.X2)), std::floor(std::min(line.Y1, line.Y2)));
-    const QPointF to(std::max(from.x() + 1, qreal(std::floor(std::max(line.X1, line.X2)))),
-                     std::max(from.y() + 1, qreal(std::floor(std::max(line.Y1, line.Y2)))));
     const QColor colour = ToQColor(line.BorderColor);
     const QTransform toDevice = painter.deviceTransform();
     if (toDevice.type() > QTransform::TxScale) {
-        painter.fillRect(QRectF(from, to), colour);
+        painter.fillRect(QRectF(ToQRect(controls::ThinLinePixels(line))), colour);
         return;
     }
-    const QPointF start = toDevice.map(from);
-    const QPointF end = toDevice.map(to);
-    const auto edge = [](qreal coordinate) { return qreal(std::lround(coordinate)); };
-    const qreal across = std::max(1.0, edge(line.X1 == line.X2 ? toDevice.m11() : toDevice.m22()));
-    QRectF pixels(QPointF(edge(start.x()), edge(start.y())), QPointF(edge(end.x()), edge(end.y())));
-    if (line.X1 == line.X2)
-        pixels.setWidth(across);
-    else
-        pixels.setHeight(across);
+    const controls::PixelRect device = controls::ThinLineDevicePixels(line, {toDevice.m11(), toDevice.dx()},
+                                                                      {toDevice.m22(), toDevice.dy()});
     // Mapped back, the corners lie within rounding of whole device pixels,
     // which the painter rounds to the same pixels.
-    painter.fillRect(toDevice.inverted().mapRect(pixels), colour);
+    painter.fillRect(toDevice.inverted().mapRect(QRectF(ToQRect(device))), colour);
 }
 
 void PaintLine(QPainter& painter, const controls::Line& line)
 {
     // Filled as a rectangle, a grid line costs a fraction of a stroke to clip.
-    if (line.BorderWidth == 1 && (line.X1 == line.X2 || line.Y1 == line.Y2)) {
+    if (controls::IsThinLine(line)) {
         FillThinLine(painter, line);
         return;
     }

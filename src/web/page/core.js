@@ -30,6 +30,7 @@ function wrapCore(module) {
         // The client area in pixels, the ratio and the canvas's device pixels.
         start: (width, height, ratio, [deviceWidth, deviceHeight]) =>
             module._altitude_start(width, height, ratio, deviceWidth, deviceHeight),
+        windowHeight: (width, height) => module._altitude_window_height(width, height),
         resize: (width, height, ratio, [deviceWidth, deviceHeight]) =>
             module._altitude_resize(width, height, ratio, deviceWidth, deviceHeight),
         pointerDown: (button, shift, x, y, buttons) => module._altitude_pointer_down(button, shift, x, y, buttons),

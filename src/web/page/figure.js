@@ -215,6 +215,18 @@ function makeFigure(element, canvas, core) {
         return [element.clientWidth, element.clientHeight, ratio, device];
     }
 
+    // The window fills the viewport, or, where the figure would lose a
+    // letter past an edge, takes the upright layout: the full width at the
+    // window's own proportions, at the top (the C++ side decides).
+    const frame = element.parentElement;
+    function layOut() {
+        const viewport = document.documentElement;
+        const height = core.windowHeight(viewport.clientWidth, viewport.clientHeight);
+        const upright = height < viewport.clientHeight;
+        frame.style.bottom = upright ? 'auto' : '';
+        frame.style.height = upright ? `${height}px` : '';
+    }
+
     // Painted at once, before the browser next shows the page: the canvas
     // never shows the old figure stretched to its new size.
     function resize() {
@@ -236,6 +248,9 @@ function makeFigure(element, canvas, core) {
 
     return {
         start() {
+            layOut();
+            // Before the observer hears of the new size.
+            window.addEventListener('resize', layOut);
             core.start(...measure());
             const observer = new ResizeObserver((entries) => {
                 for (const entry of entries) {

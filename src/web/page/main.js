@@ -72,6 +72,8 @@ function startFailure(error) {
 // why nothing can.
 function startingStatus() {
     const status = document.getElementById('status');
+    // The style's sentence is for a page whose script never runs.
+    document.getElementById('stuck').remove();
     // However start-up hangs, the page never waits silently for good.
     const timer = setTimeout(() => {
         status.textContent = StartFailures.slow;

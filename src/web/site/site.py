@@ -3,11 +3,13 @@
 the page as index.html (made by bundle.py --site), the web app manifest, the
 icons and the service worker, sw.js. The service worker's cache is named for
 this build: a hash of every file it keeps, so any change to any of them
-makes a new version, and an unchanged build keeps its version.
+makes a new version, and an unchanged build keeps its version. The worker
+also holds each file's own SHA-256, so that it keeps only this build's files.
 
 site.py --page INDEX.html --out DIR
 """
 import argparse
+import base64
 import hashlib
 import json
 import pathlib
@@ -22,6 +24,8 @@ SOURCES = {
     'icon-512.png': HERE / 'icons' / 'icon-512.png',
     'apple-touch-icon.png': HERE / 'icons' / 'apple-touch-icon.png',
 }
+# What a lesson needs offline; the rest is kept where the server gives it.
+REQUIRED = {'index.html'}
 
 
 def main():
@@ -34,15 +38,18 @@ def main():
     out.mkdir(parents=True, exist_ok=True)
     files = {'index.html': pathlib.Path(args.page), **SOURCES}
     digest = hashlib.sha256()
+    kept = {}
     for name, source in files.items():
         content = source.read_bytes()
         digest.update(f'{name} {len(content)}\n'.encode('utf-8') + content)
         shutil.copyfile(source, out / name)
+        integrity = 'sha256-' + base64.b64encode(hashlib.sha256(content).digest()).decode('ascii')
+        kept[name] = {'integrity': integrity, 'required': name in REQUIRED}
 
     worker = (HERE / 'serviceworker.js').read_text(encoding='utf-8')
     digest.update(worker.encode('utf-8'))
     worker = worker.replace('@VERSION@', digest.hexdigest()[:16])
-    worker = worker.replace('@FILES@', json.dumps(list(files)))
+    worker = worker.replace('@FILES@', json.dumps(kept, indent=4))
     (out / 'sw.js').write_text(worker, encoding='utf-8')
 
 

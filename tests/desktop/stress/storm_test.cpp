@@ -231,14 +231,14 @@ private:
                             && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease))
             return;
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const float x = float(mouse->position().x());
+        const QPointF at = mouse->position();
         if (type == QEvent::MouseMove) {
-            m_pointer.Move(mouse->buttons(), x);
+            m_pointer.Move(mouse->buttons(), at);
         } else if (type == QEvent::MouseButtonRelease) {
             m_pointer.Release(mouse->buttons());
         } else {
             m_rebuilt = false; // the figure may no longer be the rebuilt one
-            m_pointer.Press(mouse->button(), mouse->buttons(), x, Under(mouse->position().toPoint()));
+            m_pointer.Press(mouse->button(), mouse->buttons(), at, Under(at.toPoint()));
         }
     }
 

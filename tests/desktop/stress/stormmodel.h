@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <Qt>
 
 #include <cstdint>
@@ -12,6 +13,7 @@ struct FigureModel {
     std::int64_t angle = 74;
     bool dragging = false;
     float lastX = 0;
+    float lastY = 0;
     bool moveMode = true;   // Option1(0) selected; Option1(1) is memo mode
     int gridShown = 1;      // the flag the grid box goes by
     bool gridVisible = true;
@@ -27,21 +29,24 @@ struct FigureModel {
         gridVisible = true;
     }
 
-    void Press(float x)
+    void Press(float x, float y)
     {
         dragging = true;
         lastX = x;
+        lastY = y;
     }
 
     // A move to the left turns A towards B, any other move towards C; in
-    // memo mode it draws instead. Moves outside a drag do nothing at all.
-    void Move(float x)
+    // memo mode it draws instead. Moves outside a drag, and reports at the
+    // place of the last one, do nothing at all.
+    void Move(float x, float y)
     {
-        if (!dragging)
+        if (!dragging || (x == lastX && y == lastY))
             return;
         if (moveMode)
             angle += x < lastX ? 1 : -1;
         lastX = x;
+        lastY = y;
     }
 
     void Release() { dragging = false; }
@@ -68,18 +73,18 @@ public:
     [[nodiscard]] Owner MouseOwner() const { return m_owner; }
 
     // `under` says what lies under the pointer, for a first button down.
-    void Press(Qt::MouseButton button, Qt::MouseButtons held, float x, Owner under)
+    void Press(Qt::MouseButton button, Qt::MouseButtons held, QPointF at, Owner under)
     {
         if (held == button)
             m_owner = under;
         if (m_owner == Owner::Window)
-            m_figure.Press(x);
+            m_figure.Press(float(at.x()), float(at.y()));
     }
 
-    void Move(Qt::MouseButtons held, float x)
+    void Move(Qt::MouseButtons held, QPointF at)
     {
         if (held != Qt::NoButton && m_owner == Owner::Window)
-            m_figure.Move(x);
+            m_figure.Move(float(at.x()), float(at.y()));
     }
 
     void Release(Qt::MouseButtons held)
