@@ -5,7 +5,7 @@
 # after the application id, which is also the program's desktop file name.
 # `cpack` (or `make package` at the top) wraps the same files in a .deb.
 
-set(ALTITUDE_APP_ID org.altitude.Altitude)
+set(ALTITUDE_APP_ID org.altitude.altitude)
 set(ALTITUDE_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 
 # qt_standard_project_setup() gives the program an install RPATH of $ORIGIN

@@ -6,7 +6,7 @@ namespace app {
 
 // The name the desktop knows the program by: its desktop entry, icon and
 // metainfo carry it.
-inline constexpr const char* ApplicationId = "org.altitude.Altitude";
+inline constexpr const char* ApplicationId = "org.altitude.altitude";
 
 // Whether the toolkit will find a display to open a window on: a platform
 // chosen on the command line or in QT_QPA_PLATFORM, an X display or a

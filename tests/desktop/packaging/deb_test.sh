@@ -7,7 +7,7 @@
 set -u
 config=$1
 version=$2
-id=org.altitude.Altitude
+id=org.altitude.altitude
 . "$(dirname "$0")/../realwindow/lib.sh"
 
 work=$(mktemp -d)
