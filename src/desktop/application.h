@@ -30,4 +30,8 @@ void PrepareToolkit();
 // the style; and the Japanese Gothic that stands in for the design's face.
 void ConfigureApplication();
 
+// Gives the program's windows its icon: the one installed in the icon theme,
+// or else the one built in.
+void UseProgramIcon();
+
 } // namespace app
