@@ -7,6 +7,7 @@
 BUILD_DIR := build
 SANITIZE_DIR := build-sanitize
 WEB_DIR := build-web
+PACKAGE_DIR := $(BUILD_DIR)/package
 PAGE := $(WEB_DIR)/altitude.html
 # Debian's emscripten, with its cache inside $(WEB_DIR).
 EMSCRIPTEN := sh scripts/emscripten-env.sh $(WEB_DIR)
@@ -24,7 +25,8 @@ setup:
 	@sh scripts/setup.sh
 
 build: setup
-	@cmake --preset default -DALTITUDE_WERROR=$(WERROR) -DALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) >/dev/null
+	@cmake --preset default -DALTITUDE_WERROR=$(WERROR) -DALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) \
+		-DALTITUDE_PACKAGE_DIR=$(CURDIR)/$(PACKAGE_DIR) >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 # The page, one self-contained file: $(PAGE). The first build fills the
@@ -41,7 +43,7 @@ $(NODE_MODULES)/.package-lock.json: tests/web/package.json tests/web/package-loc
 run: build
 	@$(BUILD_DIR)/src/desktop/altitude
 
-test: build web web-test-deps
+test: build web web-test-deps package
 	@ctest --preset default -j $(JOBS)
 	@$(MAKE) --no-print-directory test-sanitize
 
@@ -85,9 +87,14 @@ worksheet: build
 	@echo "worksheet: wrote docs/worksheet.png"
 	@sh scripts/worksheet-renders.sh $(BUILD_DIR)/src/desktop/altitude
 
-# The Debian package, $(BUILD_DIR)/altitude_<version>_<architecture>.deb, made by CPack.
-package: build
-	@cmake --build $(BUILD_DIR) --target package
+# The Debian package, $(PACKAGE_DIR)/altitude_<version>_<architecture>.deb,
+# built by dpkg-buildpackage from debian/ in a copy of the tree, again
+# whenever a file of the tree has changed.
+PACKAGE_SOURCES := $(wildcard $(shell git ls-files --cached --others --exclude-standard 2>/dev/null))
+package: $(PACKAGE_DIR)/.built
+$(PACKAGE_DIR)/.built: $(PACKAGE_SOURCES) | setup
+	@sh scripts/package.sh $(PACKAGE_DIR)
+	@touch $@
 
 clean:
 	@rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(WEB_DIR) $(NODE_MODULES)

@@ -8,8 +8,8 @@
 set -eu
 
 here=$(dirname "$0")
-svg=${1:-$here/../data/org.altitude.Altitude.svg}
-png=${2:-$here/../data/org.altitude.Altitude.png}
+svg=${1:-$here/../data/org.altitude.altitude.svg}
+png=${2:-$here/../data/org.altitude.altitude.png}
 
 # rsvg-convert (librsvg2-bin) renders straight to the size wanted; it writes
 # no time stamp, so an unchanged SVG gives the very same PNG.

@@ -3,6 +3,7 @@
 #include "desktop/controls/qtconvert.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -91,6 +92,16 @@ void ConfigureApplication()
     // them on every desktop.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     qtcontrols::InstallFontSubstitutes();
+}
+
+void UseProgramIcon()
+{
+    // X11 window managers (Xfce, MATE, LXQt, ...) show the icon the window
+    // carries in _NET_WM_ICON in its title bar, task bar and Alt+Tab. A
+    // Wayland compositor takes none from the window: it finds the desktop
+    // entry by the desktop file name, and the icon that entry names.
+    const QString id = QString::fromLatin1(ApplicationId);
+    QApplication::setWindowIcon(QIcon::fromTheme(id, QIcon(QStringLiteral(":/icons/%1.png").arg(id))));
 }
 
 } // namespace app

@@ -6,7 +6,7 @@ namespace app {
 
 // The name the desktop knows the program by: its desktop entry, icon and
 // metainfo carry it.
-inline constexpr const char* ApplicationId = "org.altitude.Altitude";
+inline constexpr const char* ApplicationId = "org.altitude.altitude";
 
 // Whether the toolkit will find a display to open a window on: a platform
 // chosen on the command line or in QT_QPA_PLATFORM, an X display or a
@@ -29,5 +29,9 @@ void PrepareToolkit();
 // every mouse move delivered, none merged, since each one turns A by a degree;
 // the style; and the Japanese Gothic that stands in for the design's face.
 void ConfigureApplication();
+
+// Gives the program's windows its icon: the one installed in the icon theme,
+// or else the one built in.
+void UseProgramIcon();
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -68,20 +69,49 @@ QString Tried(const QString& plugin, bool found)
     return QStringLiteral("the platform plugin \"%1\" could not start").arg(plugin);
 }
 
-// Reads the plugins the toolkit tried, in order, from its own messages.
-QString WhatWasTried()
+const QRegularExpression& PluginMessage()
 {
     static const QRegularExpression pluginMessage(
         QStringLiteral("Could not (load|find) the Qt platform plugin \"([^\"]*)\""));
+    return pluginMessage;
+}
+
+// Reads the plugins the toolkit tried, in order, from its own messages.
+QString WhatWasTried()
+{
     QStringList tried;
     for (const HeldMessage& message : held) {
-        const QRegularExpressionMatch match = pluginMessage.match(message.text);
+        const QRegularExpressionMatch match = PluginMessage().match(message.text);
         if (match.hasMatch())
             tried << Tried(match.captured(2), match.captured(1) == QLatin1String("load"));
     }
     if (tried.isEmpty())
         return QStringLiteral("the toolkit found no display to use");
     return tried.join(QLatin1String(", and "));
+}
+
+// The toolkit looked for its Wayland plugin, as it does in a Wayland
+// session, and has none: Debian ships it apart, in qt6-wayland, which the
+// package only recommends.
+bool LacksWaylandPlugin(const QString& text)
+{
+    const QRegularExpressionMatch match = PluginMessage().match(text);
+    return match.hasMatch() && match.captured(1) == QLatin1String("find")
+        && match.captured(2).startsWith(QLatin1String("wayland"));
+}
+
+bool AnyLacksWaylandPlugin()
+{
+    return std::any_of(held.cbegin(), held.cend(),
+                       [](const HeldMessage& message) { return LacksWaylandPlugin(message.text); });
+}
+
+// What to do about it: in a Wayland session, xvfb-run is no answer.
+QString Advice()
+{
+    if (AnyLacksWaylandPlugin())
+        return QStringLiteral("install the package qt6-wayland, the toolkit's Wayland plugin");
+    return QStringLiteral("run it in a desktop session, or without a screen under 'xvfb-run -a altitude'");
 }
 
 [[noreturn]] void EndWith(const QString& line)
@@ -117,9 +147,7 @@ void Handle(QtMsgType type, const QMessageLogContext& context, const QString& te
     if (opening) {
         held.append({type, context.file, context.line, context.function, context.category, text});
         if (type == QtFatalMsg)
-            EndWith(QStringLiteral("altitude: could not open a window: %1; run it in a desktop session,"
-                                   " or without a screen under 'xvfb-run -a altitude'\n")
-                        .arg(WhatWasTried()));
+            EndWith(QStringLiteral("altitude: could not open a window: %1; %2\n").arg(WhatWasTried(), Advice()));
         return;
     }
     if (DisplayBroke(text))
@@ -140,6 +168,14 @@ void DisplayOpened()
 {
     opening = false;
     for (const HeldMessage& message : std::as_const(held)) {
+        // The window opened all the same, through XWayland: blurred at a
+        // fractional scale, and worth one line that says how to mend it.
+        if (LacksWaylandPlugin(message.text)) {
+            std::fputs("altitude: the toolkit's Wayland plugin is missing, so the window goes through X"
+                       " (XWayland); install the package qt6-wayland for a native Wayland window\n",
+                       stderr);
+            continue;
+        }
         const QMessageLogContext context(message.file, message.line, message.function, message.category);
         previousHandler(message.type, context, message.text);
     }

@@ -33,6 +33,7 @@ int main(int argc, char** argv)
     if (command.Export)
         return app::RunExport(*command.Export);
 
+    app::UseProgramIcon();
     app::Form1Window window;
     app::CloseOnTerminationSignals(window);
     window.show();

@@ -8,8 +8,8 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, beforeEach, test } from 'node:test';
 
-import { Colors, SitePath, angle, figureShown, launch, mouseDrag, openPage, pixel, poll, serveFolder, waitFor }
-    from './browser.js';
+import { Colors, PagePath, SitePath, angle, figureShown, launch, mouseDrag, openPage, pixel, poll, serveFolder,
+    waitFor } from './browser.js';
 
 const work = mkdtempSync(join(tmpdir(), 'altitude-site-'));
 const root = join(work, 'root');
@@ -54,6 +54,8 @@ test('installs, and works with the network gone after one visit', async () => {
     assert.deepEqual(installabilityErrors, []);
     const manifest = JSON.parse(readFileSync(join(SitePath, 'manifest.json'), 'utf8'));
     assert.equal(manifest.name, (await page.title()).replace(/\u00a0/g, ' '), 'the manifest names the window');
+    for (const file of [PagePath, join(SitePath, 'index.html')])
+        assert.match(readFileSync(file, 'utf8'), /IPAフォントライセンスv1\.0/, `the font's licence in ${file}`);
     await reload(true);
     assert.deepEqual(await pixel(page, 300, 432), Colors.black, 'BC drawn');
     await mouseDrag(page, 450, 300, -5);

@@ -13,6 +13,8 @@ chmod 700 "$out"
 at_exit='rm -rf "$out"'
 trap 'eval "$at_exit"' EXIT
 
+# What the line ends with: how to run the program.
+advice="run it in a desktop session, or without a screen under 'xvfb-run -a"
 refused() { # WHAT EXPECTED-WORDS COMMAND...
     what=$1 words=$2
     shift 2
@@ -20,7 +22,7 @@ refused() { # WHAT EXPECTED-WORDS COMMAND...
     status=$?
     [ "$status" -eq 1 ] || fail "$what: exit status $status, expected 1: $(cat "$out/stderr")"
     [ "$(wc -l <"$out/stderr")" -eq 1 ] || fail "$what: not one line on standard error: $(cat "$out/stderr")"
-    grep -q "^altitude: could not open a window: .*$words.*xvfb-run -a" "$out/stderr" ||
+    grep -q "^altitude: could not open a window: .*$words.*; $advice[^;]*\$" "$out/stderr" ||
         fail "$what: the line does not say what was tried and what to do: $(cat "$out/stderr")"
     [ -s "$out/stdout" ] && fail "$what: wrote to standard output"
     return 0
@@ -37,6 +39,22 @@ refused "a WAYLAND_DISPLAY that names no socket" "no Wayland compositor listens 
 
 refused "an unknown platform plugin" "there is no platform plugin \"nosuch\"" \
     env -u QT_QPA_PLATFORM "$binary" -platform nosuch
+
+# A Wayland session on a machine without the toolkit's Wayland plugin: a copy
+# of the program whose qt.conf gives it a plugin folder with X's alone.
+lacking=$out/lacking
+mkdir -p "$lacking/plugins/platforms"
+cp "$binary" "$lacking/altitude"
+ln -s "$(qtpaths6 --query QT_INSTALL_PLUGINS)/platforms/libqxcb.so" "$lacking/plugins/platforms/"
+printf '[Paths]\nPlugins=%s/plugins\n' "$lacking" >"$lacking/qt.conf"
+advice="install the package qt6-wayland"
+refused "no Wayland plugin and no X display" "there is no platform plugin \"wayland\"" \
+    env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=altitude-none "$lacking/altitude"
+# With XWayland there, the program starts through X and names the package.
+XDG_RUNTIME_DIR=$out env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=altitude-none "$lacking/altitude" --version \
+    >"$out/stdout" 2>"$out/stderr" || fail "no Wayland plugin, through X: $(cat "$out/stderr")"
+[ "$(wc -l <"$out/stderr")" -eq 1 ] && grep -q "Wayland plugin is missing.*install the package qt6-wayland" \
+    "$out/stderr" || fail "no Wayland plugin, through X: not one line naming qt6-wayland: $(cat "$out/stderr")"
 
 # The X server goes away while the window is open.
 start_app "$binary"

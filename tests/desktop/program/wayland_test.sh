@@ -37,6 +37,9 @@ painted() {
     return 1
 }
 wait_until "the program's first frame on Wayland" painted
+# The compositor finds the window's desktop entry, and its icon, by this name.
+grep -q 'xdg_toplevel@[0-9]*\.set_app_id("org\.altitude\.altitude")' "$runtime/stderr" ||
+    fail "the window does not name its desktop entry: $(grep -o 'set_app_id([^)]*)' "$runtime/stderr")"
 
 # The set-up installs Mesa's EGL, so every machine's client goes the same way:
 # it asks EGL for its buffers, whether or not the machine has a GPU.

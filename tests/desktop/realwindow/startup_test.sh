@@ -16,6 +16,9 @@ start_app "$1"
 title=$(xdotool getwindowname "$WINDOW")
 [ "$title" = "三角形の直角の頂点から下ろした垂線   by q.Varlen" ] || fail "title is '$title'"
 size_is 900x541 || fail "$why"
+# Title bars, task bars and Alt+Tab show it; a build tree has the built-in one.
+xprop -id "$WINDOW" _NET_WM_ICON | grep -q 'Icon (48 x 48)' ||
+    fail "the window carries no 48 x 48 icon: $(xprop -id "$WINDOW" _NET_WM_ICON | head -n 1)"
 
 grey=192,192,192
 opened() {
