@@ -11,40 +11,13 @@ LayerDamage::Look LookOf(const LayerItem& item)
     return std::visit([](const auto* control) -> LayerDamage::Look { return *control; }, item);
 }
 
-bool Matches(const LayerDamage::Look& look, const LayerItem& item)
-{
-    return std::visit(
-        [&look](const auto* control) {
-            using Control = std::remove_cvref_t<decltype(*control)>;
-            return std::get<Control>(look) == *control;
-        },
-        item);
-}
+} // namespace
 
-// Assigns in place, so that a caption copies into the storage it already has.
-void Remember(LayerDamage::Look& look, const LayerItem& item)
-{
-    std::visit(
-        [&look](const auto* control) {
-            using Control = std::remove_cvref_t<decltype(*control)>;
-            std::get<Control>(look) = *control;
-        },
-        item);
-}
-
-// Marks what a control covers on screen: nothing while it is hidden.
 void MarkCovered(DamageTiles& tiles, const LayerItem& item)
 {
     if (IsVisible(item))
-        ForEachPaintedPiece(item, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
+        ForEachPaintedPiece(item, [&tiles](const PixelRect& piece) { tiles.Add(piece); }, tiles.TileSize());
 }
-
-LayerItem ItemOf(const LayerDamage::Look& look)
-{
-    return std::visit([](const auto& control) -> LayerItem { return &control; }, look);
-}
-
-} // namespace
 
 LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
 {
@@ -53,15 +26,38 @@ LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
         m_looks.push_back(LookOf(item));
 }
 
+bool LayerDamage::Unchanged(std::size_t i) const
+{
+    return std::visit(
+        [this, i](const auto* control) {
+            using Control = std::remove_cvref_t<decltype(*control)>;
+            return std::get<Control>(m_looks[i]) == *control;
+        },
+        m_layer[i]);
+}
+
+LayerItem LayerDamage::Before(std::size_t i) const
+{
+    return std::visit([](const auto& control) -> LayerItem { return &control; }, m_looks[i]);
+}
+
+// Assigns in place, so that a caption copies into the storage it already has.
+void LayerDamage::Remember(std::size_t i)
+{
+    std::visit(
+        [this, i](const auto* control) {
+            using Control = std::remove_cvref_t<decltype(*control)>;
+            std::get<Control>(m_looks[i]) = *control;
+        },
+        m_layer[i]);
+}
+
 void LayerDamage::Collect(DamageTiles& tiles)
 {
-    for (std::size_t i = 0; i < m_layer.size(); ++i) {
-        if (Matches(m_looks[i], m_layer[i]))
-            continue;
-        MarkCovered(tiles, ItemOf(m_looks[i]));
-        Remember(m_looks[i], m_layer[i]);
-        MarkCovered(tiles, m_layer[i]);
-    }
+    ForEachChange([&tiles](std::size_t, const LayerItem& before, const LayerItem& now) {
+        MarkCovered(tiles, before);
+        MarkCovered(tiles, now);
+    });
 }
 
 } // namespace controls

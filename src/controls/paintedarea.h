@@ -17,27 +17,26 @@ namespace controls {
 [[nodiscard]] PixelRect PaintedBounds(const LayerItem& item);
 
 // The same area, more tightly, as rectangles handed to `add`: a slanted line
-// covers a chain of small rectangles along its length rather than its whole
+// covers a chain of small rectangles along its length, each at most
+// `pieceLength` pixels along its main direction, rather than its whole
 // bounding box, so that moving the sides of the triangle paints little more
 // than the sides.
 template <typename Add>
-void ForEachPaintedPiece(const LayerItem& item, Add&& add);
+void ForEachPaintedPiece(const LayerItem& item, Add&& add, double pieceLength = 16);
 
 namespace detail {
 [[nodiscard]] PixelRect LineBounds(double x1, double y1, double x2, double y2, int width);
 } // namespace detail
 
 template <typename Add>
-void ForEachPaintedPiece(const LayerItem& item, Add&& add)
+void ForEachPaintedPiece(const LayerItem& item, Add&& add, double pieceLength)
 {
     const auto* line = std::get_if<const Line*>(&item);
     if (!line) {
         add(PaintedBounds(item));
         return;
     }
-    // Pieces no longer than this along the line's main direction; a line
-    // longer than any screen is one piece, not millions.
-    constexpr double pieceLength = 16;
+    // A line longer than any screen is one piece, not millions.
     const Line& l = **line;
     const double dx = double(l.X2) - l.X1;
     const double dy = double(l.Y2) - l.Y1;

@@ -16,6 +16,31 @@ using controls::WholePixels;
 
 namespace {
 
+// Whether a line with round ends, `r` either side of its segment, can reach
+// a pixel of `clip`: the part of the segment within the clip's rows, taken
+// `r` further up and down, must come within `r` of its columns. A pixel to
+// spare each way covers rounding; a side of the triangle crosses many areas
+// of a drag in its bounding box that it never comes near.
+bool Reaches(double x1, double y1, double x2, double y2, double r, const PixelRect& clip)
+{
+    const double reach = r + 1;
+    const double top = clip.top - reach;
+    const double bottom = clip.bottom + reach;
+    if (std::max(y1, y2) < top || std::min(y1, y2) > bottom)
+        return false;
+    double from = std::min(x1, x2);
+    double to = std::max(x1, x2);
+    if (y1 != y2) {
+        const auto at = [&](double y) {
+            const double t = std::clamp((y - y1) / (y2 - y1), 0.0, 1.0);
+            return x1 + t * (x2 - x1);
+        };
+        from = std::min(at(top), at(bottom));
+        to = std::max(at(top), at(bottom));
+    }
+    return to + reach >= clip.left && from - reach <= clip.right;
+}
+
 void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, const PixelRect& clip)
 {
     if (!std::isfinite(line.X1) || !std::isfinite(line.Y1) || !std::isfinite(line.X2) || !std::isfinite(line.Y2))
@@ -24,8 +49,13 @@ void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, con
         image.FillRect(controls::ThinLineDevicePixels(line, {ratio}, {ratio}).Intersected(clip), line.BorderColor);
         return;
     }
-    image.FillCapsule(double(line.X1) * ratio, double(line.Y1) * ratio, double(line.X2) * ratio,
-                      double(line.Y2) * ratio, line.BorderWidth * ratio, line.BorderColor, clip);
+    const double x1 = double(line.X1) * ratio;
+    const double y1 = double(line.Y1) * ratio;
+    const double x2 = double(line.X2) * ratio;
+    const double y2 = double(line.Y2) * ratio;
+    const double width = line.BorderWidth * ratio;
+    if (Reaches(x1, y1, x2, y2, width / 2, clip))
+        image.FillCapsule(x1, y1, x2, y2, width, line.BorderColor, clip);
 }
 
 void PaintLabel(PixelBuffer& image, const controls::Label& label, double ratio, const PixelRect& clip,
@@ -76,16 +106,23 @@ void Paint(PixelBuffer& image, const controls::LayerItem& item, double ratio, co
 
 // The areas do not overlap, so painting control after control across all of
 // them keeps every pixel's back-to-front order, and each control's bounds
-// are worked out once.
-void PaintLayer(PixelBuffer& image, const controls::Layer& layer, double ratio, const std::vector<PixelRect>& areas,
-                CaptionCache& captions)
+// are worked out once. Ordered by their tops, the areas that can reach a
+// control's rows are found by a search rather than a walk through them all.
+void PaintLayer(PixelBuffer& image, std::span<const controls::LayerItem> items, double ratio,
+                const std::vector<PixelRect>& areas, CaptionCache& captions)
 {
-    for (const controls::LayerItem& item : layer) {
+    int tallest = 0;
+    for (const PixelRect& area : areas)
+        tallest = std::max(tallest, area.Height());
+    for (const controls::LayerItem& item : items) {
         if (!controls::IsVisible(item))
             continue;
         const PixelRect bounds = ToDevice(controls::PaintedBounds(item), ratio);
-        for (const PixelRect& area : areas) {
-            const PixelRect clip = area.Intersected(bounds);
+        auto area = std::partition_point(areas.begin(), areas.end(), [&](const PixelRect& a) {
+            return a.top + tallest <= bounds.top;
+        });
+        for (; area != areas.end() && area->top < bounds.bottom; ++area) {
+            const PixelRect clip = area->Intersected(bounds);
             if (!clip.IsEmpty())
                 Paint(image, item, ratio, clip, captions);
         }

@@ -19,8 +19,11 @@ WebWindow::WebWindow(const TextEngine& text) : m_text(text), m_form(m_surface, &
 void WebWindow::Start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
     m_form.Form_Load();
-    // The grid lines exist from here on, so the layer can list them.
+    // The grid lines exist from here on, so the layer can list them. Until
+    // something has changed twice, all of it is background.
     m_layer = controls::LayerDamage(app::MiddleLayer(m_form.Controls()));
+    m_front = m_layer.Layer().size();
+    m_lastLowest = m_front;
     Resize(width, height, ratio, deviceWidth, deviceHeight);
 }
 
@@ -58,10 +61,12 @@ void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int
     m_width = width;
     m_height = height;
     m_surface.Resize(width, height, ratio, deviceWidth, deviceHeight);
+    m_background.Resize(deviceWidth, deviceHeight);
     m_frame.Resize(deviceWidth, deviceHeight);
     // The tiles cover the frame, which is at least one pixel each way.
     m_damage.Resize(std::max(width, 1), std::max(height, 1));
-    m_damage.AddAll();
+    m_backDamage.Resize(std::max(width, 1), std::max(height, 1));
+    m_backDamage.AddAll();
     if (!sizeChanged)
         return;
     controls::Form& form = m_form.Controls().Form1;
@@ -136,13 +141,13 @@ void WebWindow::ShowFocusFrame(bool shown, controls::Color colour)
     m_focusFrame = shown;
     m_focusColour = colour;
     for (const PixelRect& band : FocusBands())
-        m_damage.Add(band);
+        m_backDamage.Add(band);
 }
 
 void WebWindow::PaintFocusFrame(const PixelRect& area)
 {
     for (const PixelRect& band : FocusBands())
-        m_frame.FillRect(DeviceArea(band).Intersected(area), m_focusColour);
+        m_background.FillRect(DeviceArea(band).Intersected(area), m_focusColour);
 }
 
 PixelRect WebWindow::DeviceArea(const PixelRect& rect) const
@@ -196,39 +201,71 @@ void WebWindow::CommandClick()
     m_form.Command1_Click();
 }
 
-// A run that continues one of the row above, over the same columns, joins
-// it: an upright line, and the whole window, hand the page a few tall
-// rectangles to show instead of a short one per row of tiles.
-void WebWindow::AddArea(const PixelRect& area)
+// A control that changed is painted again where it was and where it is, on
+// the background if it lies there. Controls that change in one paint after
+// another (the triangle's, while A moves) belong in front; the boundary goes
+// just beneath the higher of the lowest ones that changed in the last two
+// paints, so that a change made once (the grid shown, the window resized)
+// leaves the grid in the background. Controls that cross the boundary are
+// painted again on the background, where it now holds them or no longer does.
+void WebWindow::CollectLayer()
 {
-    for (PixelRect& above : m_areas) {
-        if (above.bottom == area.top && above.left == area.left && above.right == area.right) {
-            above.bottom = area.bottom;
-            return;
-        }
-    }
-    m_areas.push_back(area);
+    const std::size_t none = m_layer.Layer().size();
+    std::size_t lowest = none;
+    m_layer.ForEachChange([&](std::size_t i, const controls::LayerItem& before, const controls::LayerItem& now) {
+        lowest = std::min(lowest, i);
+        controls::DamageTiles& tiles = i < m_front ? m_backDamage : m_damage;
+        controls::MarkCovered(tiles, before);
+        controls::MarkCovered(tiles, now);
+    });
+    if (lowest == none)
+        return;
+    const std::size_t front = std::max(lowest, m_lastLowest);
+    m_lastLowest = lowest;
+    for (std::size_t i = std::min(front, m_front); i < std::max(front, m_front); ++i)
+        controls::MarkCovered(m_backDamage, m_layer.Layer()[i]);
+    m_front = front;
 }
 
 // Each run of tiles is painted from the surface up, the focus band over the
-// surface and beneath the controls, clipped to the run; the frame keeps what
-// lies outside them from the frames before.
+// surface and beneath the controls, clipped to the run; the frame is then
+// painted again there too.
+void WebWindow::PaintBackground()
+{
+    m_areas.clear();
+    for (const PixelRect& run : m_backDamage.Take()) {
+        const PixelRect area = DeviceArea(run);
+        if (area.IsEmpty())
+            continue;
+        m_surface.PaintInto(m_background, area);
+        if (m_focusFrame)
+            PaintFocusFrame(area);
+        m_areas.push_back(area);
+        m_damage.Add(run);
+    }
+    const std::span<const controls::LayerItem> layer = m_layer.Layer();
+    PaintLayer(m_background, layer.first(m_front), m_ratio, m_areas, m_captions);
+}
+
+// The frame is the background, with the controls in front over it, in the
+// tiles that changed; it keeps what lies outside them from the frames before.
 PixelRect WebWindow::Paint()
 {
-    m_layer.Collect(m_damage);
+    CollectLayer();
+    PaintBackground();
     m_areas.clear();
     PixelRect painted;
     for (const PixelRect& run : m_damage.Take()) {
         const PixelRect area = DeviceArea(run);
         if (area.IsEmpty())
             continue;
-        m_surface.PaintInto(m_frame, area);
-        if (m_focusFrame)
-            PaintFocusFrame(area);
-        AddArea(area);
+        m_frame.CopyFrom(m_background, area);
+        m_areas.push_back(area);
         painted = painted.United(area);
     }
-    PaintLayer(m_frame, m_layer.Layer(), m_ratio, m_areas, m_captions);
+    const std::span<const controls::LayerItem> layer = m_layer.Layer();
+    PaintLayer(m_frame, layer.subspan(m_front), m_ratio, m_areas, m_captions);
+    m_painted = m_cover.Cover(m_areas, CopyWaste);
     return painted;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "captioncache.h"
+#include "coverrects.h"
 #include "pixelbuffer.h"
 #include "websurface.h"
 
@@ -10,6 +11,7 @@
 #include "controls/pixelrect.h"
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace web {
@@ -20,6 +22,12 @@ class TextEngine;
 // window: it paints the surface and the middle layer that Form1 holds into
 // one image in device pixels, and turns the page's events into Form1's
 // handlers. The page lays the buttons over it as HTML form controls.
+//
+// What a drag leaves alone is kept ready to copy: a background image holds
+// the surface, the focus band and the controls at the back of the layer
+// that did not change in the last paints (the grid, while A moves), and a
+// frame is that background with the controls in front painted over it,
+// only in the small tiles that changed.
 class WebWindow {
 public:
     explicit WebWindow(const TextEngine& text);
@@ -74,9 +82,9 @@ public:
     // Paints what changed since the last call into Frame() and returns the
     // rectangle painted, in device pixels; empty when nothing changed.
     [[nodiscard]] controls::PixelRect Paint();
-    // The rectangles the last Paint painted, apart from one another, in
-    // device pixels: what the page has to show again, and no more.
-    [[nodiscard]] const std::vector<controls::PixelRect>& Painted() const { return m_areas; }
+    // A few rectangles over all the last Paint painted, in device pixels:
+    // what the page has to show again.
+    [[nodiscard]] const std::vector<controls::PixelRect>& Painted() const { return m_painted; }
     [[nodiscard]] const PixelBuffer& Frame() const { return m_frame; }
     [[nodiscard]] double Ratio() const { return m_ratio; }
     [[nodiscard]] const WebSurface& Surface() const { return m_surface; }
@@ -87,6 +95,14 @@ public:
     // the grid's edge cells readable; the desktop's width.
     static constexpr int FocusFrameWidth = 3;
 
+    // The tiles a frame is painted in, in pixels of the client area: a side
+    // of the triangle that moves by a degree marks a band a few tiles wide.
+    static constexpr int TileSize = 16;
+    // What a rectangle handed to the page may hold beyond the tiles it
+    // covers, in device pixels: about what the browser's copy of one more
+    // rectangle costs.
+    static constexpr long CopyWaste = 1024;
+
 private:
     [[nodiscard]] bool LabelAt(float x, float y) const;
     // The focus band's four sides, in pixels of the client area.
@@ -95,16 +111,29 @@ private:
     // frame's edge where it reaches the client area's.
     [[nodiscard]] controls::PixelRect DeviceArea(const controls::PixelRect& rect) const;
     void PaintFocusFrame(const controls::PixelRect& area);
-    void AddArea(const controls::PixelRect& area);
+    // Marks what changed in the layer, on the background where it lies
+    // there, and moves the controls between the background and the front.
+    void CollectLayer();
+    void PaintBackground();
 
     const TextEngine& m_text;
-    controls::DamageTiles m_damage;
-    WebSurface m_surface{m_damage};
+    controls::DamageTiles m_backDamage{TileSize}; // where the background changed
+    controls::DamageTiles m_damage{TileSize};     // where only the controls in front did
+    WebSurface m_surface{m_backDamage};
     app::Form1 m_form;
     CaptionCache m_captions;
     controls::LayerDamage m_layer;
+    // The layer's controls before this one are in the background; the rest
+    // are painted over it. The lowest control that changed in the paint
+    // before, which with the last one decides where the boundary goes.
+    std::size_t m_front = 0;
+    std::size_t m_lastLowest = 0;
+    PixelBuffer m_background;
     PixelBuffer m_frame;
-    std::vector<controls::PixelRect> m_areas; // of the frame being painted, kept to spare allocations
+    // Of the image being painted, kept to spare allocations.
+    std::vector<controls::PixelRect> m_areas;
+    CoverRects m_cover;
+    std::vector<controls::PixelRect> m_painted;
     double m_ratio = 1;
     int m_width = 0;
     int m_height = 0;
