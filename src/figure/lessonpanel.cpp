@@ -56,7 +56,6 @@ Layout Measured(const LessonText& text, const LessonControls& lesson, double poi
     layout.small = lesson.Font;
     layout.small.Size = points * 0.6;
     layout.rowHeight = Measure(lesson, layout.font, "A").Height;
-    layout.pad = std::ceil(float(layout.font.PixelSize()) * 0.4f);
     float widest = 0;
     for (const LessonRow& row : text.rows) {
         if (row.angles && !angles)
@@ -70,8 +69,10 @@ Layout Measured(const LessonText& text, const LessonControls& lesson, double poi
         widest = std::max(widest, width);
     }
     const auto count = float(layout.rows.size());
+    const float rows = count * layout.rowHeight + (count - 1) * RowGap;
+    layout.pad = std::max(std::ceil(float(layout.font.PixelSize()) * 0.4f), controls::RoomInsideCorners(rows));
     layout.width = widest + 2 * layout.pad;
-    layout.height = count * layout.rowHeight + (count - 1) * RowGap + 2 * layout.pad;
+    layout.height = rows + 2 * layout.pad;
     return layout;
 }
 

@@ -13,7 +13,6 @@ namespace {
 
 constexpr controls::Color PanelColor{0xF6F0EA}; // a pale blue grey
 constexpr controls::Color Black{0x000000};
-constexpr float Pad = 12;
 constexpr float ColumnGap = 20;
 constexpr float RowGap = 3;
 
@@ -75,8 +74,10 @@ void ShowKeyHelp(KeyHelp& help, const controls::Form& form, const std::vector<co
     }
     const controls::TextSize title = controls::MeasureText(metrics, font, help.Title.Caption());
     const float row = title.Height + RowGap;
-    const float width = std::max(title.Width, keyWidth + ColumnGap + actionWidth) + 2 * Pad;
-    const float height = row * (KeyHelp::Rows + 1) - RowGap + 2 * Pad + RowGap * 2;
+    const float texts = row * (KeyHelp::Rows + 1) + RowGap;
+    const float pad = controls::RoomInsideCorners(texts);
+    const float width = std::max(title.Width, keyWidth + ColumnGap + actionWidth) + 2 * pad;
+    const float height = texts + 2 * pad;
 
     // In the middle; where the buttons lie there, beside them or below them.
     float right = 0;
@@ -87,7 +88,7 @@ void ShowKeyHelp(KeyHelp& help, const controls::Form& form, const std::vector<co
     }
     const float middleLeft = std::round((form.ScaleWidth - width) / 2);
     const float middleTop = std::round((form.ScaleHeight - height) / 2);
-    const float places[][2] = {{middleLeft, middleTop}, {right + Pad, middleTop}, {middleLeft, bottom + Pad}};
+    const float places[][2] = {{middleLeft, middleTop}, {right + pad, middleTop}, {middleLeft, bottom + pad}};
     float left = middleLeft;
     float top = middleTop;
     for (const auto& place : places) {
@@ -101,13 +102,13 @@ void ShowKeyHelp(KeyHelp& help, const controls::Form& form, const std::vector<co
 
     help.Panel = controls::Shape{.Left = left, .Top = top, .Width = width, .Height = height,
                                  .BackColor = PanelColor, .BorderColor = PanelColor, .Visible = true};
-    help.Title.Left = left + Pad;
-    help.Title.Top = top + Pad;
+    help.Title.Left = left + pad;
+    help.Title.Top = top + pad;
     for (int i = 0; i < KeyHelp::Rows; ++i) {
-        const float rowTop = top + Pad + row * float(i + 1) + RowGap * 2;
-        help.Keys[std::size_t(i)].Left = left + Pad;
+        const float rowTop = top + pad + row * float(i + 1) + RowGap * 2;
+        help.Keys[std::size_t(i)].Left = left + pad;
         help.Keys[std::size_t(i)].Top = rowTop;
-        help.Actions[std::size_t(i)].Left = left + Pad + keyWidth + ColumnGap;
+        help.Actions[std::size_t(i)].Left = left + pad + keyWidth + ColumnGap;
         help.Actions[std::size_t(i)].Top = rowTop;
     }
     help.Shown = true;
