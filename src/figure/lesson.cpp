@@ -22,13 +22,8 @@ constexpr double LabelGap = 1;
 
 void HideAll(LessonControls& lesson)
 {
-    lesson.Panel.Visible = false;
-    for (controls::Label& label : lesson.Text)
-        label.Visible = false;
-    for (controls::Line& line : lesson.Boxes)
-        line.Visible = false;
-    for (controls::Line& line : lesson.Arcs)
-        line.Visible = false;
+    HideLessonPanel(lesson);
+    HideLessonArcs(lesson);
     lesson.Spoken.clear();
 }
 
@@ -36,13 +31,7 @@ void HideAll(LessonControls& lesson)
 
 LessonControls::LessonControls()
 {
-    Panel.Visible = false;
-    for (controls::Label& label : Text)
-        label.Visible = false;
-    for (controls::Line& line : Arcs)
-        line.Visible = false;
-    for (controls::Line& line : Boxes)
-        line.Visible = false;
+    HideAll(*this);
 }
 
 void AppendLessonLayer(const LessonControls& lesson, controls::Layer& layer)
@@ -79,12 +68,10 @@ void UpdateLesson(const FigureState& s, FigureControls& c)
         clearance.AddBox({keep.left - Gap, keep.top - Gap, keep.right + Gap, keep.bottom + Gap});
 
     const LessonText text = ComposeLesson(lesson.Step, lesson.Blanks, s);
-    if (HasTriangle(s)) {
+    if (HasTriangle(s))
         PlaceLessonArcs(s, lesson, clearance);
-    } else {
-        for (controls::Line& line : lesson.Arcs)
-            line.Visible = false;
-    }
+    else
+        HideLessonArcs(lesson);
     for (const controls::Line& side : c.Line1)
         clearance.AddLine(side, Gap);
     PlaceLessonPanel(text, c.Form1.ScaleWidth, c.Form1.ScaleHeight, lesson, clearance);

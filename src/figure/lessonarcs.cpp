@@ -119,10 +119,15 @@ void Draw(const AngleMark& m, const Arcs& arcs, LessonControls& lesson)
 
 } // namespace
 
-void PlaceLessonArcs(const FigureState& s, LessonControls& lesson, Clearance& clearance)
+void HideLessonArcs(LessonControls& lesson)
 {
     for (controls::Line& line : lesson.Arcs)
         line.Visible = false;
+}
+
+void PlaceLessonArcs(const FigureState& s, LessonControls& lesson, Clearance& clearance)
+{
+    HideLessonArcs(lesson);
     const double unit = s.GridUnit;
     const Vertex a{s.Ax, s.Ay};
     const Vertex b{s.Bx, s.By};

@@ -15,4 +15,6 @@ struct LessonControls;
 // drawn are added to `clearance`, for the panel to keep clear of them.
 void PlaceLessonArcs(const FigureState& state, LessonControls& lesson, Clearance& clearance);
 
+void HideLessonArcs(LessonControls& lesson);
+
 } // namespace figure

@@ -68,26 +68,30 @@ AcuteAngles MeasureAcuteAngles(const FigureState& s)
     return {b, 90 - b};
 }
 
-TenthLengths ReadTenthLengths(const FigureState& s)
+namespace {
+
+// AB, AC, AD and BD as the read-outs measure them, each turned by `convert`
+// from pixels.
+template <typename Value, typename Convert>
+LessonLengths<Value> SidesIn(const FigureState& s, Convert convert)
 {
     const SideLengths d = MeasureSides(s);
-    TenthLengths t;
-    t.AB = ReadoutTenths(d.AB, s.GridUnit);
-    t.AC = ReadoutTenths(d.AC, s.GridUnit);
-    t.AD = ReadoutTenths(d.AD, s.GridUnit);
-    t.BD = ReadoutTenths(d.BD, s.GridUnit);
+    return {convert(d.AB), convert(d.AC), convert(d.AD), convert(d.BD), {}, {}};
+}
+
+} // namespace
+
+TenthLengths ReadTenthLengths(const FigureState& s)
+{
+    TenthLengths t = SidesIn<std::int64_t>(s, [&s](double pixels) { return ReadoutTenths(pixels, s.GridUnit); });
+    t.BC = 50;
     t.DC = std::max<std::int64_t>(t.BC - t.BD, 0);
     return t;
 }
 
 ExactLengths MeasureExactLengths(const FigureState& s)
 {
-    const SideLengths d = MeasureSides(s);
-    ExactLengths e;
-    e.AB = Centimetres(d.AB, s.GridUnit);
-    e.AC = Centimetres(d.AC, s.GridUnit);
-    e.AD = Centimetres(d.AD, s.GridUnit);
-    e.BD = Centimetres(d.BD, s.GridUnit);
+    ExactLengths e = SidesIn<double>(s, [&s](double pixels) { return Centimetres(pixels, s.GridUnit); });
     e.BC = Centimetres(double(s.Cx) - double(s.Bx), s.GridUnit);
     e.DC = Centimetres(std::abs(double(s.Cx) - s.Ax), s.GridUnit);
     return e;

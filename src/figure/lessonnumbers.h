@@ -20,27 +20,24 @@ struct AcuteAngles {
 };
 [[nodiscard]] AcuteAngles MeasureAcuteAngles(const FigureState& s);
 
-// The lengths of the lesson in tenths, as the read-outs show them. BC reads
-// 5 cm always, and DC is BC less BD, so that BD + DC reads 5 on screen too.
-struct TenthLengths {
-    std::int64_t AB = 0;
-    std::int64_t AC = 0;
-    std::int64_t AD = 0;
-    std::int64_t BD = 0;
-    std::int64_t BC = 50;
-    std::int64_t DC = 50;
+// The lengths of the lesson, each of AB, AC, AD, BD, BC and DC.
+template <typename Value>
+struct LessonLengths {
+    Value AB{};
+    Value AC{};
+    Value AD{};
+    Value BD{};
+    Value BC{};
+    Value DC{};
 };
+
+// In tenths, as the read-outs show them. BC reads 5 cm always, and DC is BC
+// less BD, so that BD + DC reads 5 on screen too.
+using TenthLengths = LessonLengths<std::int64_t>;
 [[nodiscard]] TenthLengths ReadTenthLengths(const FigureState& s);
 
 // The same lengths before rounding, in centimetres.
-struct ExactLengths {
-    double AB = 0;
-    double AC = 0;
-    double AD = 0;
-    double BD = 0;
-    double BC = 0;
-    double DC = 0;
-};
+using ExactLengths = LessonLengths<double>;
 [[nodiscard]] ExactLengths MeasureExactLengths(const FigureState& s);
 
 // The four relations the similar triangles give, in the order of the lesson.

@@ -97,15 +97,6 @@ std::optional<Clearance::Box> Position(const Layout& layout, float width, float 
     return std::nullopt;
 }
 
-void Hide(LessonControls& lesson)
-{
-    lesson.Panel.Visible = false;
-    for (controls::Label& label : lesson.Text)
-        label.Visible = false;
-    for (controls::Line& line : lesson.Boxes)
-        line.Visible = false;
-}
-
 void SetText(controls::Label& label, const controls::Font& font, const LessonRun& run,
              float left, float top)
 {
@@ -133,7 +124,7 @@ void SetBox(controls::Line* sides, float left, float top, float right, float bot
 
 void Write(const Layout& layout, const Clearance::Box& box, LessonControls& lesson)
 {
-    Hide(lesson);
+    HideLessonPanel(lesson);
     lesson.Panel = controls::Shape{.Left = float(box.left), .Top = float(box.top), .Width = layout.width,
                                    .Height = layout.height, .BackColor = PanelColor, .BorderColor = PanelColor,
                                    .Visible = true};
@@ -176,7 +167,16 @@ void PlaceLessonPanel(const LessonText& text, float width, float height, LessonC
             }
         }
     }
-    Hide(lesson);
+    HideLessonPanel(lesson);
+}
+
+void HideLessonPanel(LessonControls& lesson)
+{
+    lesson.Panel.Visible = false;
+    for (controls::Label& label : lesson.Text)
+        label.Visible = false;
+    for (controls::Line& line : lesson.Boxes)
+        line.Visible = false;
 }
 
 } // namespace figure

@@ -15,4 +15,6 @@ struct LessonText;
 void PlaceLessonPanel(const LessonText& text, float width, float height, LessonControls& lesson,
                       const Clearance& clearance);
 
+void HideLessonPanel(LessonControls& lesson);
+
 } // namespace figure
