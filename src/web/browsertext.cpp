@@ -24,6 +24,11 @@ controls::TextSize BrowserText::Measure(const controls::Font& font, std::string_
     // and the font's ascent and descent, each rounded up.
     const controls::TextSize measured{std::isfinite(size[0]) ? std::ceil(size[0]) : 0.0f,
                                       std::isfinite(size[1]) ? std::ceil(size[1]) : 0.0f};
+    // The lesson's panel brings new texts at every degree; kept without end,
+    // they would make every look-up slower and the memory larger.
+    constexpr std::size_t mostTexts = 512;
+    if (m_measured.size() == mostTexts)
+        m_measured.clear();
     m_measured.push_back(Entry{font, std::string(text), measured});
     return measured;
 }
