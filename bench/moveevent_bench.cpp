@@ -1,7 +1,7 @@
 // Mouse-move events of a drag in a window on the offscreen platform: each
 // with the repaint it causes (a frame apart, so that every move paints), and
 // at full input rate, where the window paints once per frame of the screen;
-// and the figure code of one step alone.
+// and the figure code of one step alone, with the lesson and without.
 
 #include "desktop/form1window.h"
 
@@ -60,11 +60,9 @@ void MoveEvent(benchmark::State& state, int width, int height, bool memo, bool f
     Send(window, QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
 }
 
-// MoveVertexA with its UpdateLengths, on the window's own controls.
-void FigureStep(benchmark::State& state)
+// A rocked a degree back and forth by MoveVertexA.
+void Rock(benchmark::State& state, app::Form1& form)
 {
-    app::Form1Window window;
-    app::Form1& form = window.form();
     std::int64_t step = 1;
     for (auto _ : state) {
         form.State().AngleA += step;
@@ -72,6 +70,23 @@ void FigureStep(benchmark::State& state)
         figure::MoveVertexA(form.State(), form.Figure());
         benchmark::DoNotOptimize(form.Controls().Label4[1].Left);
     }
+}
+
+// MoveVertexA with its UpdateLengths, on the window's own controls.
+void FigureStep(benchmark::State& state)
+{
+    app::Form1Window window;
+    Rock(state, window.form());
+}
+
+// The same with the lesson's third step over the figure, whose numbers,
+// arcs and panel are worked out again at every step of A (two sets of
+// captions, measured once each).
+void FigureStepWithLesson(benchmark::State& state)
+{
+    app::Form1Window window;
+    window.form().SetLessonStep(3);
+    Rock(state, window.form());
 }
 
 // ResetFigure as the reset button and every resize run it: the whole grid
@@ -90,6 +105,7 @@ void ResetWithGrid(benchmark::State& state)
 
 BENCHMARK(ResetWithGrid)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(FigureStep)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(FigureStepWithLesson)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 #define MOVE_EVENT_BENCHMARK(name, ...)                                                            \
     BENCHMARK_CAPTURE(MoveEvent, name, __VA_ARGS__)                                                \
         ->Unit(benchmark::kMicrosecond)->Iterations(300)->Repetitions(5)->ReportAggregatesOnly(true)

@@ -30,4 +30,9 @@ public:
     [[nodiscard]] virtual std::string Family(const Font& font) const = 0;
 };
 
+// `text` in `font` as `metrics` measures it; without a measure (a core
+// tested on its own), an estimate: a full-width character a square, any
+// other a little over half of one, and a line a tenth over the size.
+[[nodiscard]] TextSize MeasureText(const TextMetrics* metrics, const Font& font, std::string_view text);
+
 } // namespace controls

@@ -2,6 +2,8 @@
 
 #include "worksheet.h"
 
+#include "figure/lessoncontrols.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -43,6 +45,13 @@ struct ExportOptions {
     QCommandLineOption lengths{QStringLiteral("lengths"),
                                QStringLiteral("With --export: show the lengths of the sides, of AD and of BD.")};
     QCommandLineOption noGrid{QStringLiteral("no-grid"), QStringLiteral("With --export: hide the grid.")};
+    QCommandLineOption lesson{QStringLiteral("lesson"),
+                              QStringLiteral("With --export: draw step <step> of the lesson on similar triangles,"
+                                             " 1 to 9, as the S key shows it (default 0, none)."),
+                              QStringLiteral("step")};
+    QCommandLineOption blanks{QStringLiteral("blanks"),
+                              QStringLiteral("With --lesson: leave the degrees and the products as empty boxes"
+                                             " to fill in.")};
 };
 
 // A mistake in an export's values: one line, status 2.
@@ -92,6 +101,18 @@ CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& op
                               .arg(parser.value(options.angle)));
         request.Pose.AngleA = degrees;
     }
+    if (parser.isSet(options.lesson)) {
+        bool whole = false;
+        const int step = parser.value(options.lesson).toInt(&whole);
+        if (!whole || step < 0 || step > figure::LessonLastStep)
+            return Refuse(QStringLiteral("--lesson must be a step from 0 to %1, not '%2'")
+                              .arg(figure::LessonLastStep)
+                              .arg(parser.value(options.lesson)));
+        request.Pose.Lesson = step;
+    }
+    if (parser.isSet(options.blanks) && request.Pose.Lesson == 0)
+        return Refuse(QStringLiteral("--blanks goes with --lesson and a step from 1 to %1").arg(figure::LessonLastStep));
+    request.Pose.Blanks = parser.isSet(options.blanks);
     request.Pose.Lengths = parser.isSet(options.lengths);
     request.Pose.Grid = !parser.isSet(options.noGrid);
     return {std::nullopt, request};
@@ -142,7 +163,8 @@ CommandLine HandleArguments(const QStringList& arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const ExportOptions exporting;
-    parser.addOptions({exporting.file, exporting.size, exporting.angle, exporting.lengths, exporting.noGrid});
+    parser.addOptions({exporting.file, exporting.size, exporting.angle, exporting.lengths, exporting.noGrid,
+                       exporting.lesson, exporting.blanks});
 
     const QString name = QCoreApplication::applicationName();
     // An export's mistakes take one line each, a missing value among them:
@@ -171,7 +193,8 @@ CommandLine HandleArguments(const QStringList& arguments)
         return mistake(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(exporting.file))
         return ReadExport(parser, exporting);
-    for (const QCommandLineOption* option : {&exporting.size, &exporting.angle, &exporting.lengths, &exporting.noGrid}) {
+    for (const QCommandLineOption* option : {&exporting.size, &exporting.angle, &exporting.lengths, &exporting.noGrid,
+                                             &exporting.lesson, &exporting.blanks}) {
         if (parser.isSet(*option))
             return mistake(QStringLiteral("--%1 goes with --export").arg(option->names().constFirst()));
     }

@@ -5,6 +5,7 @@
 #include "inputcodes.h"
 #include "form/keycodes.h"
 #include "form/readoutsummary.h"
+#include "form/windowlayers.h"
 #include "worksheetactions.h"
 
 #include "desktop/controls/buttonwidgets.h"
@@ -14,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,7 +43,7 @@ Form1Window::Form1Window(QWidget* parent)
 
     m_form.Form_Load();
     // The grid lines exist from here on, so the layer can list them.
-    m_layer = controls::LayerDamage(MiddleLayer(m_form.Controls()));
+    m_layer = controls::LayerDamage(WindowLayer(m_form.Controls()));
 
     CreateButtons();
     ConnectButtons();
@@ -50,13 +52,18 @@ Form1Window::Form1Window(QWidget* parent)
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);
     new WorksheetActions(*this); // Ctrl+S and Ctrl+P
+    // While the list of keys is shown, the first key or click anywhere in
+    // the window closes it.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 // Closing the window takes the focus from the figure, after this class's
-// members are gone: the figure must not report it here any more.
+// members are gone: neither the figure nor the events of the widgets that
+// go with the window may reach it any more.
 Form1Window::~Form1Window()
 {
     disconnect(m_figure, nullptr, this, nullptr);
+    QCoreApplication::instance()->removeEventFilter(this);
 }
 
 // The widgets are created back to front, which also makes the keyboard focus
@@ -152,21 +159,44 @@ void Form1Window::EndDrag()
     Handle([this] { m_form.Form_MouseUp(0, 0, 0, 0); });
 }
 
+namespace {
+
 // Page Up and Page Down are the figure's wherever the focus is in the
 // window: no button uses them, and they are what a presenter remote sends,
-// from the moment the window opens. The buttons keep the arrow keys.
+// from the moment the window opens. So are S, which steps the lesson, and
+// F1, the list of keys. The buttons keep the arrow keys.
+bool WindowWide(int code)
+{
+    return code == vbKeyPageUp || code == vbKeyPageDown || code == vbKeyS || code == vbKeyF1;
+}
+
+} // namespace
+
 void Form1Window::keyPressEvent(QKeyEvent* event)
 {
     const int code = KeyCode(event->key());
-    const bool paging = code == vbKeyPageUp || code == vbKeyPageDown;
-    if (!paging || !KeyDown(code, ShiftCode(event->modifiers()), event->isAutoRepeat()))
+    if (!WindowWide(code) || !KeyDown(code, ShiftCode(event->modifiers()), event->isAutoRepeat()))
         QWidget::keyPressEvent(event);
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!m_form.KeyHelpShown())
+        return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::TouchBegin)
+        return false;
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    Handle([this] { m_form.CloseKeyHelp(); });
+    return true;
 }
 
 void Form1Window::keyReleaseEvent(QKeyEvent* event)
 {
     const int code = KeyCode(event->key());
-    if (code == vbKeyPageUp || code == vbKeyPageDown) {
+    if (WindowWide(code)) {
         if (!event->isAutoRepeat())
             KeyUp();
         return;
@@ -189,7 +219,7 @@ void Form1Window::Handle(Handler&& handler)
 // change event of the figure), so it is set only when the text changes.
 void Form1Window::DescribeLengths()
 {
-    std::string description = ReadoutSummary(m_form.Controls());
+    std::string description = FigureDescription(m_form.Controls());
     if (description == m_description)
         return;
     m_description = std::move(description);
@@ -325,6 +355,20 @@ void Form1Window::paintEvent(QPaintEvent* event)
     if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
         m_figure->PaintFocusFrame(painter);
     qtcontrols::PaintLayer(painter, m_layer.Layer(), event->region());
+    PaintMemoOverLesson(painter, event->region());
+}
+
+// Multiplied, the surface's white leaves the panel as it is and its strokes
+// darken it, as ink on paper: the teacher's notes lie over the lesson.
+void Form1Window::PaintMemoOverLesson(QPainter& painter, const QRegion& area) const
+{
+    const QRect panel = qtcontrols::ToQRect(MemoOverLesson(m_form.Controls()));
+    if (panel.isEmpty())
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+    for (const QRect& part : area.intersected(panel))
+        m_surface.PaintOn(painter, part);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 } // namespace app

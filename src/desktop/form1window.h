@@ -56,6 +56,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateButtons();
@@ -80,8 +81,11 @@ private:
     void Handle(Handler&& handler);
 
     // Keeps the figure's description, which a screen reader speaks, in step
-    // with the read-outs the class can see.
+    // with the read-outs the class can see and the lesson's panel.
     void DescribeLengths();
+
+    // Lays the memo strokes over the lesson's panel, within `area`.
+    void PaintMemoOverLesson(QPainter& painter, const QRegion& area) const;
 
     // The client area as the class sees it, without the keyboard focus frame.
     [[nodiscard]] QImage Picture();

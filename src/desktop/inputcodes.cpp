@@ -29,6 +29,10 @@ int KeyCode(int key)
         return vbKeyPageDown;
     case Qt::Key_Home:
         return vbKeyHome;
+    case Qt::Key_S:
+        return vbKeyS;
+    case Qt::Key_F1:
+        return vbKeyF1;
     default:
         return 0;
     }

@@ -1,4 +1,5 @@
 #include "worksheet.h"
+#include "form/windowlayers.h"
 #include "form/worksheetsvg.h"
 
 #include "desktop/controls/layerpainter.h"
@@ -58,7 +59,7 @@ void PaintFigure(QPainter& painter, const WorksheetSource& source)
     painter.fillRect(area, qtcontrols::ToQColor(form.BackColor));
     if (HasDrawing(source.Surface, form.BackColor))
         painter.drawImage(area, *source.Surface);
-    qtcontrols::PaintLayer(painter, FigureLayer(source.Controls), QRegion(ClientArea(form)));
+    qtcontrols::PaintLayer(painter, WorksheetLayer(source.Controls), QRegion(ClientArea(form)));
 }
 
 } // namespace

@@ -10,6 +10,8 @@ namespace figure {
 
 using controls::ControlArray;
 
+struct LessonControls;
+
 // The window's controls that the figure places, reads or shows. The window
 // owns them; the figure's operations borrow them for the length of a call.
 struct FigureControls {
@@ -25,6 +27,7 @@ struct FigureControls {
     const controls::CheckBox& Check2;        // show BC, AB, AC
     const controls::CheckBox& Check3;        // show AD
     const controls::CheckBox& Check4;        // show BD
+    LessonControls* Lesson = nullptr;        // the lesson over the figure, where there is one
 };
 
 } // namespace figure

@@ -22,6 +22,12 @@ void WriteLength(controls::Label& readout, double length, float gridUnit)
 
 } // namespace
 
+SideLengths MeasureSides(const FigureState& s)
+{
+    return {Distance(s.Ax - s.Bx, s.Ay - s.By), Distance(s.Ax - s.Cx, s.Ay - s.Cy), Distance(0, s.Ay - s.By),
+            Distance(s.Ax - s.Bx, 0)};
+}
+
 // The steps keep their order: a read-out's size is read back right after its
 // caption is written, so the AB read-out always ends 25 pixels left of the
 // middle of AB, and the BD read-out moves by half of the AB read-out's width.
@@ -30,10 +36,7 @@ void UpdateLengths(const FigureState& s, FigureControls& c)
     if (!HasScale(s))
         return;
 
-    const double AB = Distance(s.Ax - s.Bx, s.Ay - s.By);
-    const double AC = Distance(s.Ax - s.Cx, s.Ay - s.Cy);
-    const double AD = Distance(0, s.Ay - s.By);
-    const double BD = Distance(s.Ax - s.Bx, 0);
+    const auto [AB, AC, AD, BD] = MeasureSides(s);
     const double unit = s.GridUnit;
 
     controls::Label& bc = c.Label3[0];

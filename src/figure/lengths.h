@@ -5,6 +5,15 @@ namespace figure {
 struct FigureState;
 struct FigureControls;
 
+// AB, AC, AD and BD in pixels, as the read-outs measure them.
+struct SideLengths {
+    double AB = 0;
+    double AC = 0;
+    double AD = 0;
+    double BD = 0;
+};
+[[nodiscard]] SideLengths MeasureSides(const FigureState& state);
+
 // Measures AB, AC, AD and BD, writes them in centimetres as the captions of
 // their read-outs and moves all five read-outs beside their segments, shown
 // or not. The BC read-out keeps its "５cm". While there is no grid step the

@@ -3,6 +3,7 @@
 #include "figurecontrols.h"
 #include "figurestate.h"
 #include "lengths.h"
+#include "lesson.h"
 #include "rounding.h"
 
 #include <cmath>
@@ -124,6 +125,7 @@ void PlaceMarkLettersAndLengths(const FigureState& s, FigureControls& c)
     PlaceMarkAtA(s, c);
     PlaceLetters(s, c);
     UpdateLengths(s, c);
+    UpdateLesson(s, c);
 }
 
 } // namespace figure

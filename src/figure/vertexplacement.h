@@ -39,8 +39,8 @@ void PlaceMarkAtA(const FigureState& state, FigureControls& c);
 // each box starting 9 pixels left of its point.
 void PlaceLetters(const FigureState& state, FigureControls& c);
 
-// The last steps of every placement of A: the mark at A, the letters and the
-// read-outs. A client area without height has none of them; they keep what
+// The last steps of every placement of A: the mark at A, the letters, the
+// read-outs and the lesson over them. A client area without height has none of them; they keep what
 // they showed until the window has height again.
 void PlaceMarkLettersAndLengths(const FigureState& state, FigureControls& c);
 

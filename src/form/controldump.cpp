@@ -1,6 +1,7 @@
 #include "controldump.h"
 
 #include <cstdint>
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -114,6 +115,41 @@ void DumpArray(std::string& out, std::string_view name, const controls::ControlA
         Dump(Writer(out), name, i, array[i]);
 }
 
+template <typename Control, std::size_t Count>
+void DumpArray(std::string& out, std::string_view name, const std::array<Control, Count>& array)
+{
+    for (std::size_t i = 0; i < Count; ++i)
+        Dump(Writer(out), name, int(i), array[i]);
+}
+
+void Dump(Writer w, std::string_view name, const controls::Shape& shape)
+{
+    w.Name(name)
+        .Bits("Left", shape.Left).Bits("Top", shape.Top).Bits("Width", shape.Width).Bits("Height", shape.Height)
+        .Int("Visible", shape.Visible)
+        .End();
+}
+
+// Only while they show: with the lesson off and the keys' list closed, the
+// dump is the designed window's alone.
+void DumpAdditions(std::string& out, const Form1Controls& c)
+{
+    const figure::LessonControls& lesson = c.Lesson;
+    if (lesson.Step > 0) {
+        Writer(out).Name("Lesson").Int("Step", lesson.Step).Int("Blanks", lesson.Blanks).End();
+        Dump(Writer(out), "LessonPanel", lesson.Panel);
+        DumpArray(out, "LessonText", lesson.Text);
+        DumpArray(out, "LessonBoxes", lesson.Boxes);
+        DumpArray(out, "LessonArcs", lesson.Arcs);
+    }
+    if (c.Help.Shown) {
+        Dump(Writer(out), "KeyHelpPanel", c.Help.Panel);
+        Dump(Writer(out), "KeyHelpTitle", -1, c.Help.Title);
+        DumpArray(out, "KeyHelpKeys", c.Help.Keys);
+        DumpArray(out, "KeyHelpActions", c.Help.Actions);
+    }
+}
+
 } // namespace
 
 void AppendControlDump(const Form1& form, std::string& out)
@@ -145,11 +181,8 @@ void AppendControlDump(const Form1& form, std::string& out)
     DumpArray(out, "Label3", c.Label3);
     DumpArray(out, "Label4", c.Label4);
 
-    const controls::Shape& shape = c.Shape1;
-    Writer(out).Name("Shape1")
-        .Bits("Left", shape.Left).Bits("Top", shape.Top).Bits("Width", shape.Width).Bits("Height", shape.Height)
-        .Int("Visible", shape.Visible)
-        .End();
+    Dump(Writer(out), "Shape1", c.Shape1);
+    DumpAdditions(out, c);
 }
 
 std::string ControlDump(const Form1& form)

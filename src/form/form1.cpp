@@ -3,6 +3,7 @@
 #include "figure/grid.h"
 #include "figure/initialfigure.h"
 #include "figure/lengths.h"
+#include "figure/lesson.h"
 #include "figure/movevertex.h"
 
 #include "controls/surface.h"
@@ -15,7 +16,7 @@ Form1::Form1(controls::Surface& surface, const controls::TextMetrics* metrics)
     : m_controls(DescribeForm1()),
       m_figure{m_controls.Form1, m_controls.Line1, m_controls.Line2, m_controls.Line3,
                m_controls.Line5, m_controls.Line6, m_controls.Label1, m_controls.Label3,
-               m_controls.Label4, m_controls.Check2, m_controls.Check3, m_controls.Check4},
+               m_controls.Label4, m_controls.Check2, m_controls.Check3, m_controls.Check4, &m_controls.Lesson},
       m_surface(surface)
 {
     for (controls::Label& label : m_controls.Label1)
@@ -25,6 +26,33 @@ Form1::Form1(controls::Surface& surface, const controls::TextMetrics* metrics)
         label.SetMetrics(metrics);
     for (controls::Label& label : m_controls.Label4)
         label.SetMetrics(metrics);
+    PrepareLesson(metrics);
+}
+
+// The lesson's texts are measured as the figure's, in its face; the panel
+// keeps clear of the buttons, which never move.
+void Form1::PrepareLesson(const controls::TextMetrics* metrics)
+{
+    figure::LessonControls& lesson = m_controls.Lesson;
+    lesson.Metrics = metrics;
+    lesson.Font = m_controls.Label1[0].Font;
+    for (controls::Label& label : lesson.Text)
+        label.SetMetrics(metrics);
+    KeyHelp& help = m_controls.Help;
+    help.Title.SetMetrics(metrics);
+    for (auto* labels : {&help.Keys, &help.Actions}) {
+        for (controls::Label& label : *labels)
+            label.SetMetrics(metrics);
+    }
+    const auto box = [](float left, float top, float width, float height) {
+        return controls::PixelRect{int(left), int(top), int(left + width), int(top + height)};
+    };
+    const controls::ButtonControl* buttons[] = {&m_controls.Command1, &m_controls.Check1, &m_controls.Check2,
+                                                &m_controls.Check3, &m_controls.Check4};
+    for (const controls::ButtonControl* b : buttons)
+        lesson.Keepout.push_back(box(b->Left, b->Top, b->Width, b->Height));
+    const controls::Shape& panel = m_controls.Shape1; // behind the option buttons
+    lesson.Keepout.push_back(box(panel.Left, panel.Top, panel.Width, panel.Height));
 }
 
 // Start-up: the grid step, the 40 grid lines created at run time, the whole
@@ -47,6 +75,8 @@ void Form1::Form_Resize()
 {
     m_surface.Cls();
     figure::ResetFigure(m_state, m_figure);
+    if (KeyHelpShown())
+        ShowKeys();
 }
 
 void Form1::Form_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
@@ -95,10 +125,20 @@ void Form1::Form_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/
 // path to draw. Ctrl and Alt combinations belong to the window, not the figure.
 bool Form1::Figure_KeyDown(int KeyCode, int Shift)
 {
+    if (KeyHelpShown()) {
+        CloseKeyHelp();
+        return true;
+    }
     if (Shift & (vbCtrlMask | vbAltMask))
         return false;
     int step = 0;
     switch (KeyCode) {
+    case vbKeyS:
+        SetLessonStep(LessonStep() + ((Shift & vbShiftMask) ? -1 : 1));
+        return true;
+    case vbKeyF1:
+        ShowKeys();
+        return true;
     case vbKeyLeft:
     case vbKeyPageUp:
         step = 1;
@@ -144,25 +184,45 @@ void Form1::Check1_Click()
     }
 }
 
+// The lesson keeps clear of the read-outs that are shown.
 void Form1::Check2_Click()
 {
     figure::Check2_Click(m_figure);
+    figure::UpdateLesson(m_state, m_figure);
 }
 
 void Form1::Check3_Click()
 {
     figure::Check3_Click(m_figure);
+    figure::UpdateLesson(m_state, m_figure);
 }
 
 void Form1::Check4_Click()
 {
     figure::Check4_Click(m_figure);
+    figure::UpdateLesson(m_state, m_figure);
 }
 
 // The memo stays: the figure returns to its place over it.
 void Form1::Command1_Click()
 {
     figure::ResetFigure(m_state, m_figure);
+}
+
+void Form1::SetLessonStep(int step)
+{
+    figure::SetLessonStep(m_state, m_figure, step);
+}
+
+void Form1::ShowKeys()
+{
+    ShowKeyHelp(m_controls.Help, m_controls.Form1, m_controls.Lesson.Keepout, m_controls.Command1.Font,
+                m_controls.Lesson.Metrics);
+}
+
+void Form1::CloseKeyHelp()
+{
+    HideKeyHelp(m_controls.Help);
 }
 
 } // namespace app

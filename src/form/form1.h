@@ -51,9 +51,20 @@ public:
     // focus is in the window (what a presenter's remote sends). In move mode
     // Left and Page Up act as one move of the mouse to the left and Right
     // and Page Down as one to the right, ten of them with Shift; Home
-    // presses the reset button. Returns whether the key is one of the
+    // presses the reset button. S and Shift+S step the lesson on and back
+    // in either mode, and F1 shows the list of keys; while the list is
+    // shown, any key only closes it. Returns whether the key is one of the
     // figure's, so that a front end gives it to nothing else.
     bool Figure_KeyDown(int KeyCode, int Shift);
+
+    // The lesson over the figure: step 0 (off, as the program starts) to 9.
+    [[nodiscard]] int LessonStep() const { return m_controls.Lesson.Step; }
+    void SetLessonStep(int step);
+
+    // The list of keys F1 shows. A front end closes it on any key or click
+    // anywhere in the window, which then does nothing else.
+    [[nodiscard]] bool KeyHelpShown() const { return m_controls.Help.Shown; }
+    void CloseKeyHelp();
 
     // The buttons, after a click has set their Value.
     void Option1_Click(int Index);
@@ -64,6 +75,9 @@ public:
     void Command1_Click();
 
 private:
+    void PrepareLesson(const controls::TextMetrics* metrics);
+    void ShowKeys();
+
     Form1Controls m_controls;
     figure::FigureState m_state;
     figure::FigureControls m_figure;

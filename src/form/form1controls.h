@@ -8,6 +8,9 @@
 #include "controls/line.h"
 #include "controls/shape.h"
 
+#include "figure/lessoncontrols.h"
+#include "keyhelp.h"
+
 namespace app {
 
 using controls::ControlArray;
@@ -37,6 +40,11 @@ struct Form1Controls {
     ControlArray<controls::Label> Label3;
     ControlArray<controls::Label> Label4;
     controls::Shape Shape1;
+
+    // Not of the design: the lesson over the figure and the list of keys,
+    // both hidden until asked for (S, F1).
+    figure::LessonControls Lesson;
+    KeyHelp Help;
 };
 
 // The window as designed, before start-up has run.

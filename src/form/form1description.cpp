@@ -112,6 +112,8 @@ Form1Controls DescribeForm1()
 
         .Shape1 = {.Left = 104, .Top = 8, .Width = 153, .Height = 57,
                    .BackColor = Teal, .BorderColor = Teal, .Visible = true},
+        .Lesson = {},
+        .Help = {},
     };
 
     c.Option1[0].Value = true;

@@ -10,6 +10,8 @@ inline constexpr int vbKeyPageDown = 34;
 inline constexpr int vbKeyHome = 36;
 inline constexpr int vbKeyLeft = 37;
 inline constexpr int vbKeyRight = 39;
+inline constexpr int vbKeyS = 83;
+inline constexpr int vbKeyF1 = 112;
 
 inline constexpr int vbShiftMask = 1;
 inline constexpr int vbCtrlMask = 2;

@@ -48,4 +48,17 @@ std::string ReadoutSummary(const Form1Controls& c)
     return summary.empty() ? std::string("長さは表示されていません") : summary;
 }
 
+std::string FigureDescription(const Form1Controls& c)
+{
+    std::string description = ReadoutSummary(c);
+    for (const std::string& more : {c.Lesson.Spoken, SpokenKeyHelp(c.Help)}) {
+        if (more.empty())
+            continue;
+        if (!description.ends_with("。"))
+            description += "。";
+        description += more;
+    }
+    return description;
+}
+
 } // namespace app

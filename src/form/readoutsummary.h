@@ -19,4 +19,9 @@ inline constexpr const char* OptionGroupName = "ドラッグの動作";
 // description, so a hidden read-out stays hidden from everyone alike.
 [[nodiscard]] std::string ReadoutSummary(const Form1Controls& c);
 
+// The figure's whole description: the read-outs as above, then what the
+// lesson's panel says while the lesson is on, then the list of keys while
+// it is shown.
+[[nodiscard]] std::string FigureDescription(const Form1Controls& c);
+
 } // namespace app

@@ -32,6 +32,10 @@ void PoseFigure(Form1& form, const WorksheetPose& pose)
         c.Check1.Value = 0;
         form.Check1_Click();
     }
+    if (pose.Lesson > 0) {
+        c.Lesson.Blanks = pose.Blanks;
+        form.SetLessonStep(pose.Lesson);
+    }
 }
 
 } // namespace app

@@ -16,11 +16,13 @@ struct WorksheetPose {
     std::optional<std::int64_t> AngleA;
     bool Lengths = false; // all five read-outs shown
     bool Grid = true;
+    int Lesson = 0;      // the lesson's step, 0 for none
+    bool Blanks = false; // the lesson's degrees and products as boxes to fill in
 };
 
 // Builds the figure as start-up does for that client area (Form_Load, then
-// the first Form_Resize), moves A as a drag would, and ticks and clears the
-// boxes through their click handlers.
+// the first Form_Resize), moves A as a drag would, ticks and clears the
+// boxes through their click handlers, and goes to the lesson's step.
 void PoseFigure(Form1& form, const WorksheetPose& pose);
 
 } // namespace app

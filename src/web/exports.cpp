@@ -100,6 +100,28 @@ EMSCRIPTEN_KEEPALIVE int altitude_key_down(int keyCode, int shift)
     return window->FigureKeyDown(keyCode, shift) ? 1 : 0;
 }
 
+// The lesson's step, from 0 (off) to 9: set, as the page's address asks, and read.
+EMSCRIPTEN_KEEPALIVE void altitude_set_lesson(int step)
+{
+    window->SetLessonStep(step);
+}
+
+EMSCRIPTEN_KEEPALIVE int altitude_lesson()
+{
+    return window->Form().LessonStep();
+}
+
+// The list of keys F1 shows: whether it is shown, and closing it.
+EMSCRIPTEN_KEEPALIVE int altitude_key_help_shown()
+{
+    return window->Form().KeyHelpShown() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void altitude_close_key_help()
+{
+    window->CloseKeyHelp();
+}
+
 EMSCRIPTEN_KEEPALIVE void altitude_focus_frame(int shown, int red, int green, int blue)
 {
     const auto channel = [](int value) { return std::uint32_t(value) & 0xFF; };
@@ -197,7 +219,7 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_page_description()
 
 EMSCRIPTEN_KEEPALIVE const char* altitude_lengths()
 {
-    return Reply(app::ReadoutSummary(window->Form().Controls()));
+    return Reply(app::FigureDescription(window->Form().Controls()));
 }
 
 // The same, but only when it differs from what the last call returned;
@@ -206,7 +228,7 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_lengths()
 EMSCRIPTEN_KEEPALIVE const char* altitude_changed_lengths()
 {
     static std::string told;
-    std::string now = app::ReadoutSummary(window->Form().Controls());
+    std::string now = app::FigureDescription(window->Form().Controls());
     if (now == told)
         return nullptr;
     told = std::move(now);

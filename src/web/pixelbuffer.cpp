@@ -192,4 +192,23 @@ void PixelBuffer::CopyFrom(const PixelBuffer& source, const PixelRect& rect)
                     std::size_t(inside.Width()) * sizeof(std::uint32_t));
 }
 
+void PixelBuffer::MultiplyBy(const PixelBuffer& source, const PixelRect& rect)
+{
+    const PixelRect inside = rect.Intersected(Bounds()).Intersected(source.Bounds());
+    if (inside.IsEmpty() || source.m_width != m_width)
+        return;
+    for (int y = inside.top; y < inside.bottom; ++y) {
+        for (int x = inside.left; x < inside.right; ++x) {
+            std::uint32_t& pixel = m_pixels[Index(x, y)];
+            const std::uint32_t by = source.m_pixels[source.Index(x, y)];
+            std::uint32_t result = 0xFF000000u;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const std::uint32_t product = ((pixel >> shift) & 0xFF) * ((by >> shift) & 0xFF);
+                result |= ((product + 127) / 255) << shift;
+            }
+            pixel = result;
+        }
+    }
+}
+
 } // namespace web

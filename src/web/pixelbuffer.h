@@ -51,6 +51,10 @@ public:
     // Copies the same rectangle from an image of the same size.
     void CopyFrom(const PixelBuffer& source, const controls::PixelRect& rect);
 
+    // Multiplies the same rectangle by an image of the same size, channel by
+    // channel: its white leaves a pixel as it is, its colours darken it.
+    void MultiplyBy(const PixelBuffer& source, const controls::PixelRect& rect);
+
 private:
     [[nodiscard]] std::size_t Index(int x, int y) const
     {

@@ -80,6 +80,12 @@ void WebSurface::PaintInto(PixelBuffer& frame, const PixelRect& area) const
         frame.CopyFrom(m_image, area);
 }
 
+void WebSurface::MultiplyInto(PixelBuffer& frame, const PixelRect& area) const
+{
+    if (!m_blank)
+        frame.MultiplyBy(m_image, area);
+}
+
 bool WebSurface::HasDrawing() const
 {
     if (m_blank)

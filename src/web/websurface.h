@@ -32,6 +32,8 @@ public:
     // Copies `area` (device pixels) of the surface into `frame`, an image of
     // the same size.
     void PaintInto(PixelBuffer& frame, const controls::PixelRect& area) const;
+    // Lays the strokes within `area` over what `frame` holds there, as ink.
+    void MultiplyInto(PixelBuffer& frame, const controls::PixelRect& area) const;
 
     // Whether anything shows on it: a worksheet leaves a blank surface out.
     [[nodiscard]] bool HasDrawing() const;

@@ -3,6 +3,8 @@
 #include "layerraster.h"
 #include "textengine.h"
 
+#include "form/windowlayers.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,7 +23,7 @@ void WebWindow::Start(int width, int height, double ratio, int deviceWidth, int 
     m_form.Form_Load();
     // The grid lines exist from here on, so the layer can list them. Until
     // something has changed twice, all of it is background.
-    m_layer = controls::LayerDamage(app::MiddleLayer(m_form.Controls()));
+    m_layer = controls::LayerDamage(app::WindowLayer(m_form.Controls()));
     m_front = m_layer.Layer().size();
     m_lastLowest = m_front;
     Resize(width, height, ratio, deviceWidth, deviceHeight);
@@ -125,6 +127,16 @@ void WebWindow::EndDrag()
 bool WebWindow::FigureKeyDown(int keyCode, int shift)
 {
     return m_form.Figure_KeyDown(keyCode, shift);
+}
+
+void WebWindow::SetLessonStep(int step)
+{
+    m_form.SetLessonStep(step);
+}
+
+void WebWindow::CloseKeyHelp()
+{
+    m_form.CloseKeyHelp();
 }
 
 std::array<PixelRect, 4> WebWindow::FocusBands() const
@@ -265,6 +277,10 @@ PixelRect WebWindow::Paint()
     }
     const std::span<const controls::LayerItem> layer = m_layer.Layer();
     PaintLayer(m_frame, layer.subspan(m_front), m_ratio, m_areas, m_captions);
+    // The memo strokes lie over the lesson's panel, as ink over paper.
+    const PixelRect panel = ToDevice(app::MemoOverLesson(m_form.Controls()), m_ratio);
+    for (const PixelRect& area : m_areas)
+        m_surface.MultiplyInto(m_frame, area.Intersected(panel));
     m_painted = m_cover.Cover(m_areas, CopyWaste);
     return painted;
 }

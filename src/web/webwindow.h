@@ -66,6 +66,11 @@ public:
     // figure's, so that the page gives it to nothing else.
     [[nodiscard]] bool FigureKeyDown(int keyCode, int shift);
 
+    // The lesson's step (0 off to 9), as the page's address asks for it.
+    void SetLessonStep(int step);
+    // Closes the list of keys, on any key or press in the page.
+    void CloseKeyHelp();
+
     // Shows or hides the band along the client area's edges that says the
     // figure has the keyboard focus. It is painted over the drawing surface
     // and beneath every line and label, so it moves and recolours nothing

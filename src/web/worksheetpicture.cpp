@@ -3,6 +3,8 @@
 #include "layerraster.h"
 #include "websurface.h"
 
+#include "form/windowlayers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -59,7 +61,7 @@ bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const Pix
     picture.Resize(width, std::clamp(rows, 0, height - top), c.Form1.BackColor, top);
     if (drawn)
         ScaleSurface(picture, height, surface);
-    PaintLayer(picture, app::FigureLayer(c), ratio, {picture.Bounds()}, captions);
+    PaintLayer(picture, app::WorksheetLayer(c), ratio, {picture.Bounds()}, captions);
     return true;
 }
 

@@ -128,3 +128,27 @@ TEST(Figure_KeyDown, leavesOtherKeysAndCtrlOrAltCombinationsAlone)
     EXPECT_FALSE(f.form.Figure_KeyDown(vbKeyHome, vbCtrlMask));
     EXPECT_EQ(f.angle(), 75);
 }
+
+// S steps the lesson on and Shift+S back, between off and the last step, in
+// either mode; F1 shows the list of keys, and the next key, whichever, only
+// closes it.
+TEST(Figure_KeyDown, stepsTheLessonAndShowsTheKeys)
+{
+    OpenedForm f;
+    f.ChooseMemo();
+    EXPECT_TRUE(f.form.Figure_KeyDown(vbKeyS, vbShiftMask));
+    EXPECT_EQ(f.form.LessonStep(), 0);
+    for (int i = 0; i < 12; ++i)
+        EXPECT_TRUE(f.form.Figure_KeyDown(vbKeyS, NoShift));
+    EXPECT_EQ(f.form.LessonStep(), 9);
+    EXPECT_TRUE(f.form.Controls().Lesson.Panel.Visible);
+    EXPECT_FALSE(f.form.Figure_KeyDown(vbKeyS, vbCtrlMask)); // Ctrl+S saves
+    f.form.Figure_KeyDown(vbKeyS, vbShiftMask);
+    EXPECT_EQ(f.form.LessonStep(), 8);
+
+    EXPECT_TRUE(f.form.Figure_KeyDown(vbKeyF1, NoShift));
+    EXPECT_TRUE(f.form.KeyHelpShown());
+    EXPECT_TRUE(f.form.Figure_KeyDown(vbKeyS, vbCtrlMask));
+    EXPECT_FALSE(f.form.KeyHelpShown());
+    EXPECT_EQ(f.form.LessonStep(), 8);
+}

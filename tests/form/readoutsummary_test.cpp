@@ -30,6 +30,12 @@ TEST(ReadoutSummary, namesTheShownReadoutsInTheirCaptionsNumbers)
     Tick(f, c.Check2, &app::Form1::Check2_Click);
     Tick(f, c.Check3, &app::Form1::Check3_Click);
     EXPECT_EQ(app::ReadoutSummary(c), "AD 2.4cm、BD 3.2cm");
+    // The figure's description goes on with what the lesson's panel says.
+    EXPECT_EQ(app::FigureDescription(c), "AD 2.4cm、BD 3.2cm");
+    f.form.SetLessonStep(3);
+    EXPECT_EQ(app::FigureDescription(c), "AD 2.4cm、BD 3.2cm。△ABC ∽ △DBA ∽ △DAC。∠B ＝ ∠DAC ＝ 37°。"
+                                         "∠C ＝ ∠BAD ＝ 53°。ABの2乗 ＝ BD × BC。4 × 4 ＝ 16　＝　3.2 × 5 ＝ 16");
+    f.form.SetLessonStep(0);
 
     // At 10 degrees the values below one centimetre keep their "0".
     for (int i = 0; i < 64; ++i)

@@ -1,4 +1,8 @@
-#include "form/form1controls.h"
+#include "figure/movevertex.h"
+#include "form/form1.h"
+#include "form/keycodes.h"
+
+#include "support/recordingsurface.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +70,27 @@ TEST(PageFont, coversEveryCaptionTheWindowCanShow)
     EXPECT_EQ(Missing(c.Label2.Caption(), characters), "");
     // What a read-out can show: a blank or a zero, digits, a full stop, "cm".
     EXPECT_EQ(Missing(" 0123456789.cm", characters), "");
+
+    // The lesson's panel at every step, with and without a triangle, and the list of keys.
+    RecordingSurface surface;
+    app::Form1 form(surface, nullptr);
+    form.Form_Load();
+    form.Form_Resize();
+    form.Figure_KeyDown(app::vbKeyF1, 0);
+    std::string shown = form.Controls().Help.Title.Caption();
+    for (const auto* labels : {&form.Controls().Help.Keys, &form.Controls().Help.Actions})
+        for (const controls::Label& label : *labels)
+            shown += label.Caption();
+    for (const std::int64_t angle : {30, 0}) {
+        form.State().AngleA = angle;
+        figure::MoveVertexA(form.State(), form.Figure());
+        for (int step = 1; step <= 9; ++step) {
+            form.SetLessonStep(step);
+            for (const controls::Label& label : form.Controls().Lesson.Text)
+                shown += label.Visible ? label.Caption() : "";
+        }
+    }
+    EXPECT_EQ(Missing(shown, characters), "");
 }
 
 // The page's own texts (the save dialog's title, buttons and message) are

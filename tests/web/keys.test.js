@@ -8,8 +8,8 @@ import { dirname, join } from 'node:path';
 import { describe, test } from 'node:test';
 import { pathToFileURL } from 'node:url';
 
-import { Colors, PageUrl, angle, mouseDrag, pixel, pressWith, quietPageEachTest, waitFor,
-         waitForPixel } from './browser.js';
+import { Colors, PageUrl, angle, controls, figureShown, mouseDrag, number, pixel, pressWith, quietPageEachTest,
+         waitFor, waitForPixel } from './browser.js';
 
 let page;
 quietPageEachTest((opened) => { page = opened; });
@@ -132,5 +132,53 @@ describe('the keyboard focus', () => {
         assert.deepEqual(await framed.evaluate(() => window.keys), []);
         await framed.close();
         rmSync(dirname(host), { recursive: true, force: true });
+    });
+});
+
+describe('the lesson and the list of keys', () => {
+    const Ivory = [255, 248, 232]; // the lesson's panel
+    const PaleBlueGrey = [234, 240, 246]; // the list of keys
+    const lesson = () => page.evaluate(async () => (await window.altitude.ready).lesson());
+    // A pixel of a panel's own colour: by its right edge, half way down.
+    async function inside(name) {
+        const panel = (await controls(page))[name];
+        return [Math.floor(number(panel.Left) + number(panel.Width) - 3), Math.floor(number(panel.Top) + number(panel.Height) / 2)];
+    }
+
+    test('S and Shift+S step the lesson from any control, and a screen reader hears it', async () => {
+        await page.focus('#Check2');
+        for (let i = 0; i < 3; ++i)
+            await page.keyboard.press('s');
+        assert.equal(await lesson(), 3);
+        await waitForPixel(page, "the lesson's panel", ...(await inside('LessonPanel')), Ivory);
+        await waitFor(page, 'the relation in the description', () =>
+            document.getElementById('lengths').textContent.includes('4 × 4 ＝ 16　＝　3.2 × 5 ＝ 16'));
+        await pressWith(page, 'Shift', 'KeyS');
+        assert.equal(await lesson(), 2);
+        assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');
+    });
+
+    test('F1 lists the keys until any key or press, which does nothing else', async () => {
+        const closers = [() => page.keyboard.press('ArrowLeft'), () => mouseDrag(page, 450, 300, -3),
+                         () => page.click('#Check1')];
+        for (const close of closers) {
+            await page.keyboard.press('F1');
+            const at = await inside('KeyHelpPanel');
+            await waitForPixel(page, 'the list of keys', ...at, PaleBlueGrey);
+            await close();
+            await waitFor(page, 'the list to close', ([x, y]) => window.readFigure(x, y, 1, 1)[2] !== 246, at);
+        }
+        assert.equal(await angle(page), 74);
+        assert.equal(await page.evaluate(() => document.getElementById('Check1').checked), true);
+    });
+
+    test('opens at the step its address names, and follows it', async () => {
+        await page.goto(`${PageUrl}#lesson=5`);
+        assert.equal(await lesson(), 5);
+        await page.goto(`${PageUrl}#lesson=3`);
+        await page.reload({ waitUntil: 'load' });
+        await figureShown(page);
+        assert.equal(await lesson(), 3);
+        await waitForPixel(page, "the lesson's panel at start-up", ...(await inside('LessonPanel')), Ivory);
     });
 });

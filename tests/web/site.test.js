@@ -117,6 +117,7 @@ test('turns A the right way from a plain-http address', async () => {
     const school = `http://school.test:${server.port}`;
     ({ page, record } = await openPage(browser, { url: `${school}/` }));
     assert.equal(await page.evaluate(() => window.isSecureContext), false);
+    assert.ok(await page.$eval('#save .offline', (e) => e.textContent === e.dataset.never), 'never kept, and says so');
     await mouseDrag(page, 450, 300, -20);
     const turned = await angle(page);
     assert.ok(turned > 74, `a drag to the left turned A towards B, to ${turned}`);

@@ -19,6 +19,11 @@ controls::TextSize QtTextMetrics::Measure(const controls::Font& font, std::strin
     const QFontMetricsF metrics(ToQFont(font));
     const controls::TextSize size{float(std::ceil(metrics.horizontalAdvance(ToQString(text)))),
                                   float(std::ceil(metrics.height()))};
+    // The lesson's panel brings new texts at every degree; kept without end,
+    // they would make every look-up slower and the memory larger.
+    constexpr std::size_t mostTexts = 512;
+    if (m_measured.size() == mostTexts)
+        m_measured.clear();
     m_measured.push_back(Entry{font, std::string(text), size});
     return size;
 }

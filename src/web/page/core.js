@@ -42,6 +42,10 @@ function wrapCore(module) {
         endDrag: () => module._altitude_end_drag(),
         dragging: () => module._altitude_dragging() !== 0,
         keyDown: (keyCode, shift) => module._altitude_key_down(keyCode, shift) !== 0,
+        setLesson: (step) => module._altitude_set_lesson(step),
+        lesson: () => module._altitude_lesson(),
+        keyHelpShown: () => module._altitude_key_help_shown() !== 0,
+        closeKeyHelp: () => module._altitude_close_key_help(),
         focusFrame: (shown, [red, green, blue]) => module._altitude_focus_frame(shown ? 1 : 0, red, green, blue),
 
         // Paints what changed. The frame's pixels (a view of the module's

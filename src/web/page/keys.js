@@ -3,10 +3,12 @@
 // mouse does. Ctrl+P needs none: the browser prints, and the page hands it
 // the figure (worksheets.js).
 const FigureKeys = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36 }; // form/keycodes.h
+const WindowKeys = { s: 83, F1: 112 }; // the lesson's step, the list of keys
 
 function makeKeys(figureElement, actions) {
     const command = (e) => (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey;
     const letter = (e) => e.key.toLowerCase();
+    const windowKey = (e) => (e.key === 'F1' ? e.key : letter(e));
     // The window and the page around it, but not the save dialog.
     const windowElement = figureElement.parentElement;
     const inWindow = (target) => target === document.body || target === document.documentElement
@@ -27,6 +29,11 @@ function makeKeys(figureElement, actions) {
         // from the first moment, with no click and no Tab.
         { matches: (e) => (e.key === 'PageUp' || e.key === 'PageDown') && inWindow(e.target),
           run: (e) => actions.figureKey(FigureKeys[e.key], e) },
+        // S and Shift+S step the lesson on and back, F1 shows the list of
+        // keys (and not the browser's help), wherever the focus is in the
+        // window, in either mode.
+        { matches: (e) => !e.ctrlKey && !e.metaKey && !e.altKey && windowKey(e) in WindowKeys && inWindow(e.target),
+          run: (e) => actions.figureKey(WindowKeys[windowKey(e)], e) },
     ];
 
     document.addEventListener('keydown', (e) => {
@@ -39,7 +46,7 @@ function makeKeys(figureElement, actions) {
         }
     });
     document.addEventListener('keyup', (e) => {
-        if (e.key in FigureKeys && inWindow(e.target))
+        if ((e.key in FigureKeys || windowKey(e) in WindowKeys) && inWindow(e.target))
             actions.figureKeyUp();
     });
     return bindings;

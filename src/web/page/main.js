@@ -123,6 +123,8 @@ async function startAltitude(status) {
     const windowPicture = () => figure.withoutFocusBand(() => windowImage(canvas, controls));
     const copyWindow = () => copyToClipboard(windowPicture);
     const worksheets = makeWorksheets(core, figure, document.getElementById('save'), document.getElementById('print'));
+    closeKeyHelpOnAnyInput(core, figure);
+    followLessonInAddress(core, figure);
     makeKeys(element, {
         copyWindow,
         saveWorksheet: () => worksheets.open(),
@@ -139,6 +141,7 @@ async function startAltitude(status) {
     return {
         dump: core.dump,
         lengths: core.lengths,
+        lesson: core.lesson,
         memoryBytes: core.memoryBytes,
         // The calls into the C++ window, which the page makes through this
         // object, and its text measurement: a test wraps the one to record
@@ -150,6 +153,20 @@ async function startAltitude(status) {
         copyWindow,
         firstFigure,
     };
+}
+
+// The lesson's step from the page's address, altitude.html#lesson=3, at
+// start-up and whenever the address's fragment changes.
+function followLessonInAddress(core, figure) {
+    function follow() {
+        const asked = /(?:^#|&)lesson=(\d+)/.exec(window.location.hash);
+        if (!asked)
+            return;
+        core.setLesson(Math.min(Number(asked[1]), 9));
+        figure.handled();
+    }
+    follow();
+    window.addEventListener('hashchange', follow);
 }
 
 const startStatus = startingStatus();

@@ -10,7 +10,12 @@
     const line = document.querySelector('#save .offline');
     const notice = document.getElementById('kept');
     const say = (isKept) => { line.textContent = isKept ? line.dataset.kept : line.dataset.notKept; };
-    say(false);
+    // Over plain http no browser lets a page keep itself: not "not yet", but never.
+    const canKeep = window.isSecureContext && 'serviceWorker' in navigator;
+    if (canKeep)
+        say(false);
+    else
+        line.textContent = line.dataset.never;
     // Kept: a worker is active, which it became only when its install had
     // stored the whole of its build, and the page is in its cache.
     async function kept() {
@@ -28,6 +33,6 @@
         notice.textContent = line.dataset.kept;
         setTimeout(() => { notice.textContent = ''; }, 6000);
     }
-    if (window.isSecureContext && 'serviceWorker' in navigator)
+    if (canKeep)
         window.altitude.ready.then(register, register).catch(() => {});
 }

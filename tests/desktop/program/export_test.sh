@@ -1,7 +1,8 @@
 #!/bin/sh
 # Worksheets from the command line: --export writes an SVG, a PNG or a PDF of
-# the figure with no display at all, posed as asked; a value it cannot use
-# gives one line on standard error, exit status 2, and no file.
+# the figure with no display at all, posed as asked (the lesson's step too);
+# a value it cannot use gives one line on standard error, exit status 2, and
+# no file.
 set -u
 binary=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -56,6 +57,17 @@ done
 grep -q 'stroke="#c0c0c0"' "$svg" && fail "--no-grid left the grid"
 grep -q 'viewBox="0 0 1200 700"' "$svg" || fail "--size 1200x700 did not size the figure"
 
+# The lesson: step 3 at 30 degrees in the drawing's text; with --blanks, a
+# PDF with boxes where the degrees and the products were.
+run 0 --export "$work/out/lesson.svg" --angle 30 --lesson 3
+for text in "∠B ＝ ∠DAC ＝ 15°" "4.8 × 4.8 ＝ 23.04　≒　4.7 × 5 ＝ 23.5" "23.33 ＝ 23.33"; do
+    grep -q ">$text</text>" "$work/out/lesson.svg" || fail "no '$text' in the lesson at 30 degrees"
+done
+run 0 --export "$work/out/blanks.pdf" --lesson 3 --blanks
+pdftotext "$work/out/blanks.pdf" "$work/blanks.txt" || fail "the PDF with blanks does not read"
+grep -q "3.2 × 5 ＝" "$work/blanks.txt" || fail "the PDF with blanks has no factors: $(cat "$work/blanks.txt")"
+grep -qE "16|37|53" "$work/blanks.txt" && fail "the PDF with blanks shows an answer: $(cat "$work/blanks.txt")"
+
 # Mistakes: one line each, status 2, and nothing written, not even a
 # temporary file beside the target; earlier worksheets stay byte for byte.
 mkdir "$work/out/folder.svg"
@@ -95,6 +107,8 @@ refused "a missing folder" --export "$work/out/none/bad.svg"
 refused "a folder that cannot be written" --export /proc/bad.pdf
 refused "no file named" --export
 refused "a missing value" --export "$work/out/bad.svg" --size
+refused "a lesson step past the last" --export "$work/out/bad.svg" --lesson 10
+refused "blanks without a lesson" --export "$work/out/bad.pdf" --blanks
 
 # Listed in --help; an export option alone is a mistake of the usual kind.
 run 0 --help

@@ -3,7 +3,8 @@
 # turns A one degree per move event and draws no focus frame, a memo stroke
 # appears and an option click erases it, a click on the figure gives it the
 # arrow keys, a move to a monitor of another scale changes nothing, a resize
-# rebuilds the figure.
+# rebuilds the figure, S and Shift+S show and hide the lesson, F1 lists the
+# keys until a key or a click.
 set -u
 . "$(dirname "$0")/lib.sh"
 
@@ -95,6 +96,29 @@ resized() {
         pixel_is 431 300 255,255,255 "the altitude of the dragged figure"
 }
 await_screen "the figure rebuilt for 1200 x 700" resized
+
+# The lesson, from the keyboard wherever the focus is: S shows its panel in
+# the top right corner, Shift+S takes it away again. Ivory, at the panel's
+# right edge, half way down its first rows.
+panel="1191 50"
+xdotool key --delay 30 s
+await_screen "S to show the lesson's panel" pixel_is $panel 255,248,232 "the lesson's panel"
+xdotool key --delay 30 shift+s
+await_screen "Shift+S to take the panel away" pixel_is $panel 255,255,255 "where the panel was"
+# F1 lists the keys in the middle; any key closes the list, and so does a
+# click, which then does nothing else: A stays where the resize put it.
+help_shown() { more_than 450 300 300 100 234,240,246 2000 "the list of keys"; }
+help_gone() { none_of 450 300 300 100 234,240,246 "the list of keys after it closed"; }
+xdotool key --delay 30 F1
+await_screen "F1 to list the keys" help_shown
+xdotool key --delay 30 a
+await_screen "a key to close the list" help_gone
+xdotool key --delay 30 F1
+await_screen "F1 to list the keys again" help_shown
+xdotool mousemove --window "$WINDOW" 800 200 mousedown 1 mousemove --window "$WINDOW" 700 200 mouseup 1
+await_screen "a click to close the list" help_gone
+pixel_is 400 560 0,0,0 "BC after the click that closed the list" || fail "$why"
+pixel_is 696 400 0,0,0 "the altitude at 74 degrees after the click that closed the list" || fail "$why"
 
 expect_quiet
 echo "PASS"

@@ -115,6 +115,12 @@ private slots:
             QTest::mouseClick(m_window->findChild<QCheckBox*>(box), Qt::LeftButton);
         svg = ReadSvg(app::WorksheetSvg(Source()));
         QCOMPARE(svg.texts, QStringList({"D", "C", "B", "A", "５cm", " 4cm", " 3cm", " 2.4cm", " 3.2cm"}));
+
+        // S on a box goes on to the window: Ctrl+S then draws the lesson's step.
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(m_window->findChild<QCheckBox*>("Check4"), Qt::Key_S);
+        svg = ReadSvg(app::WorksheetSvg(Source()));
+        QVERIFY2(svg.texts.contains("4 × 4 ＝ 16　＝　3.2 × 5 ＝ 16"), qPrintable(svg.texts.join('|')));
     }
 
     // The SVG drawn by another renderer, the picture and the printed page look
