@@ -29,8 +29,9 @@ void Paint(PixelBuffer& image, const controls::LayerItem& item, double ratio, co
            CaptionCache& captions);
 
 // Paints the visible controls of `items` (a layer, or a stretch of one) that
-// reach into `areas` (device pixels, apart from one another, in order of
-// their top edges), back to front, each clipped to them.
+// reach into `areas` (device pixels, apart from one another), back to front,
+// each clipped to them. The areas come row after row, left to right: those
+// of a row share their top and bottom edges, as runs of a row of tiles do.
 void PaintLayer(PixelBuffer& image, std::span<const controls::LayerItem> items, double ratio,
                 const std::vector<controls::PixelRect>& areas, CaptionCache& captions);
 
