@@ -2,6 +2,8 @@
 
 #include "paintedarea.h"
 
+#include <algorithm>
+
 namespace controls {
 
 namespace {
@@ -11,45 +13,58 @@ LayerDamage::Look LookOf(const LayerItem& item)
     return std::visit([](const auto* control) -> LayerDamage::Look { return *control; }, item);
 }
 
-} // namespace
+bool Matches(const LayerDamage::Look& look, const LayerItem& item)
+{
+    return std::visit(
+        [&look](const auto* control) {
+            using Control = std::remove_cvref_t<decltype(*control)>;
+            return std::get<Control>(look) == *control;
+        },
+        item);
+}
 
+// Assigns in place, so that a caption copies into the storage it already has.
+void Remember(LayerDamage::Look& look, const LayerItem& item)
+{
+    std::visit(
+        [&look](const auto* control) {
+            using Control = std::remove_cvref_t<decltype(*control)>;
+            std::get<Control>(look) = *control;
+        },
+        item);
+}
+
+// Marks what a control covers on screen: nothing while it is hidden.
 void MarkCovered(DamageTiles& tiles, const LayerItem& item)
 {
     if (IsVisible(item))
-        ForEachPaintedPiece(item, [&tiles](const PixelRect& piece) { tiles.Add(piece); }, tiles.TileSize());
+        ForEachPaintedPiece(item, [&tiles](const PixelRect& piece) { tiles.Add(piece); });
 }
 
-LayerDamage::LayerDamage(controls::Layer layer) : m_layer(std::move(layer))
+LayerItem ItemOf(const LayerDamage::Look& look)
+{
+    return std::visit([](const auto& control) -> LayerItem { return &control; }, look);
+}
+
+} // namespace
+
+LayerDamage::LayerDamage(controls::Layer layer)
+    : m_layer(std::move(layer)), m_front(m_layer.size()), m_lastLowest(m_layer.size())
 {
     m_looks.reserve(m_layer.size());
     for (const LayerItem& item : m_layer)
         m_looks.push_back(LookOf(item));
 }
 
-bool LayerDamage::Unchanged(std::size_t i) const
+template <typename Changed>
+void LayerDamage::ForEachChange(Changed&& changed)
 {
-    return std::visit(
-        [this, i](const auto* control) {
-            using Control = std::remove_cvref_t<decltype(*control)>;
-            return std::get<Control>(m_looks[i]) == *control;
-        },
-        m_layer[i]);
-}
-
-LayerItem LayerDamage::Before(std::size_t i) const
-{
-    return std::visit([](const auto& control) -> LayerItem { return &control; }, m_looks[i]);
-}
-
-// Assigns in place, so that a caption copies into the storage it already has.
-void LayerDamage::Remember(std::size_t i)
-{
-    std::visit(
-        [this, i](const auto* control) {
-            using Control = std::remove_cvref_t<decltype(*control)>;
-            std::get<Control>(m_looks[i]) = *control;
-        },
-        m_layer[i]);
+    for (std::size_t i = 0; i < m_layer.size(); ++i) {
+        if (Matches(m_looks[i], m_layer[i]))
+            continue;
+        changed(i, ItemOf(m_looks[i]), m_layer[i]);
+        Remember(m_looks[i], m_layer[i]);
+    }
 }
 
 void LayerDamage::Collect(DamageTiles& tiles)
@@ -58,6 +73,25 @@ void LayerDamage::Collect(DamageTiles& tiles)
         MarkCovered(tiles, before);
         MarkCovered(tiles, now);
     });
+}
+
+void LayerDamage::Collect(DamageTiles& back, DamageTiles& front)
+{
+    const std::size_t none = m_layer.size();
+    std::size_t lowest = none;
+    ForEachChange([&](std::size_t i, const LayerItem& before, const LayerItem& now) {
+        lowest = std::min(lowest, i);
+        DamageTiles& tiles = i < m_front ? back : front;
+        MarkCovered(tiles, before);
+        MarkCovered(tiles, now);
+    });
+    if (lowest == none)
+        return;
+    const std::size_t boundary = std::max(lowest, m_lastLowest);
+    m_lastLowest = lowest;
+    for (std::size_t i = std::min(boundary, m_front); i < std::max(boundary, m_front); ++i)
+        MarkCovered(back, m_layer[i]);
+    m_front = boundary;
 }
 
 } // namespace controls

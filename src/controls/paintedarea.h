@@ -17,26 +17,27 @@ namespace controls {
 [[nodiscard]] PixelRect PaintedBounds(const LayerItem& item);
 
 // The same area, more tightly, as rectangles handed to `add`: a slanted line
-// covers a chain of small rectangles along its length, each at most
-// `pieceLength` pixels along its main direction, rather than its whole
+// covers a chain of small rectangles along its length rather than its whole
 // bounding box, so that moving the sides of the triangle paints little more
 // than the sides.
 template <typename Add>
-void ForEachPaintedPiece(const LayerItem& item, Add&& add, double pieceLength = 16);
+void ForEachPaintedPiece(const LayerItem& item, Add&& add);
 
 namespace detail {
 [[nodiscard]] PixelRect LineBounds(double x1, double y1, double x2, double y2, int width);
 } // namespace detail
 
 template <typename Add>
-void ForEachPaintedPiece(const LayerItem& item, Add&& add, double pieceLength)
+void ForEachPaintedPiece(const LayerItem& item, Add&& add)
 {
     const auto* line = std::get_if<const Line*>(&item);
     if (!line) {
         add(PaintedBounds(item));
         return;
     }
-    // A line longer than any screen is one piece, not millions.
+    // Pieces no longer than this along the line's main direction; a line
+    // longer than any screen is one piece, not millions.
+    constexpr double pieceLength = 16;
     const Line& l = **line;
     const double dx = double(l.X2) - l.X1;
     const double dy = double(l.Y2) - l.Y1;

@@ -21,11 +21,8 @@ WebWindow::WebWindow(const TextEngine& text) : m_text(text), m_form(m_surface, &
 void WebWindow::Start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
 {
     m_form.Form_Load();
-    // The grid lines exist from here on, so the layer can list them. Until
-    // something has changed twice, all of it is background.
+    // The grid lines exist from here on, so the layer can list them.
     m_layer = controls::LayerDamage(app::WindowLayer(m_form.Controls()));
-    m_front = m_layer.Layer().size();
-    m_lastLowest = m_front;
     Resize(width, height, ratio, deviceWidth, deviceHeight);
 }
 
@@ -213,32 +210,6 @@ void WebWindow::CommandClick()
     m_form.Command1_Click();
 }
 
-// A control that changed is painted again where it was and where it is, on
-// the background if it lies there. Controls that change in one paint after
-// another (the triangle's, while A moves) belong in front; the boundary goes
-// just beneath the higher of the lowest ones that changed in the last two
-// paints, so that a change made once (the grid shown, the window resized)
-// leaves the grid in the background. Controls that cross the boundary are
-// painted again on the background, where it now holds them or no longer does.
-void WebWindow::CollectLayer()
-{
-    const std::size_t none = m_layer.Layer().size();
-    std::size_t lowest = none;
-    m_layer.ForEachChange([&](std::size_t i, const controls::LayerItem& before, const controls::LayerItem& now) {
-        lowest = std::min(lowest, i);
-        controls::DamageTiles& tiles = i < m_front ? m_backDamage : m_damage;
-        controls::MarkCovered(tiles, before);
-        controls::MarkCovered(tiles, now);
-    });
-    if (lowest == none)
-        return;
-    const std::size_t front = std::max(lowest, m_lastLowest);
-    m_lastLowest = lowest;
-    for (std::size_t i = std::min(front, m_front); i < std::max(front, m_front); ++i)
-        controls::MarkCovered(m_backDamage, m_layer.Layer()[i]);
-    m_front = front;
-}
-
 // Each run of tiles is painted from the surface up, the focus band over the
 // surface and beneath the controls, clipped to the run; the frame is then
 // painted again there too.
@@ -256,14 +227,14 @@ void WebWindow::PaintBackground()
         m_damage.Add(run);
     }
     const std::span<const controls::LayerItem> layer = m_layer.Layer();
-    PaintLayer(m_background, layer.first(m_front), m_ratio, m_areas, m_captions);
+    PaintLayer(m_background, layer.first(m_layer.Front()), m_ratio, m_areas, m_captions);
 }
 
 // The frame is the background, with the controls in front over it, in the
 // tiles that changed; it keeps what lies outside them from the frames before.
 PixelRect WebWindow::Paint()
 {
-    CollectLayer();
+    m_layer.Collect(m_backDamage, m_damage);
     PaintBackground();
     m_areas.clear();
     PixelRect painted;
@@ -276,7 +247,7 @@ PixelRect WebWindow::Paint()
         painted = painted.United(area);
     }
     const std::span<const controls::LayerItem> layer = m_layer.Layer();
-    PaintLayer(m_frame, layer.subspan(m_front), m_ratio, m_areas, m_captions);
+    PaintLayer(m_frame, layer.subspan(m_layer.Front()), m_ratio, m_areas, m_captions);
     // The memo strokes lie over the lesson's panel, as ink over paper.
     const PixelRect panel = ToDevice(app::MemoOverLesson(m_form.Controls()), m_ratio);
     for (const PixelRect& area : m_areas)

@@ -27,7 +27,7 @@ class TextEngine;
 // the surface, the focus band and the controls at the back of the layer
 // that did not change in the last paints (the grid, while A moves), and a
 // frame is that background with the controls in front painted over it,
-// only in the small tiles that changed.
+// only in the tiles that changed.
 class WebWindow {
 public:
     explicit WebWindow(const TextEngine& text);
@@ -100,9 +100,6 @@ public:
     // the grid's edge cells readable; the desktop's width.
     static constexpr int FocusFrameWidth = 3;
 
-    // The tiles a frame is painted in, in pixels of the client area: a side
-    // of the triangle that moves by a degree marks a band a few tiles wide.
-    static constexpr int TileSize = 16;
     // What a rectangle handed to the page may hold beyond the tiles it
     // covers, in device pixels: about what the browser's copy of one more
     // rectangle costs.
@@ -116,23 +113,15 @@ private:
     // frame's edge where it reaches the client area's.
     [[nodiscard]] controls::PixelRect DeviceArea(const controls::PixelRect& rect) const;
     void PaintFocusFrame(const controls::PixelRect& area);
-    // Marks what changed in the layer, on the background where it lies
-    // there, and moves the controls between the background and the front.
-    void CollectLayer();
     void PaintBackground();
 
     const TextEngine& m_text;
-    controls::DamageTiles m_backDamage{TileSize}; // where the background changed
-    controls::DamageTiles m_damage{TileSize};     // where only the controls in front did
+    controls::DamageTiles m_backDamage; // where the background changed
+    controls::DamageTiles m_damage;     // where only the controls in front did
     WebSurface m_surface{m_backDamage};
     app::Form1 m_form;
     CaptionCache m_captions;
-    controls::LayerDamage m_layer;
-    // The layer's controls before this one are in the background; the rest
-    // are painted over it. The lowest control that changed in the paint
-    // before, which with the last one decides where the boundary goes.
-    std::size_t m_front = 0;
-    std::size_t m_lastLowest = 0;
+    controls::LayerDamage m_layer; // its controls before Front() are in the background
     PixelBuffer m_background;
     PixelBuffer m_frame;
     // Of the image being painted, kept to spare allocations.
