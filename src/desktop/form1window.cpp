@@ -357,20 +357,22 @@ void Form1Window::mouseReleaseEvent(QMouseEvent* event)
 
 void Form1Window::paintEvent(QPaintEvent* event)
 {
-    // The back in one copy, the painter keeping it to the region: the
-    // surface, the focus band over it and the layer's controls at the back
-    // (controls/layerdamage.h). Then the rest of the layer.
+    // The back, ready to copy: the surface, the focus band over it and the
+    // layer's controls at the back (controls/layerdamage.h). Then the rest
+    // of the layer.
     const std::span<const controls::LayerItem> layer = m_layer.Layer();
     const std::size_t front = m_layer.Front();
     m_background.Invalidate(m_surface.TakeChanged());
+    m_background.Update(size(), devicePixelRatio(), [&](QPainter& back, const QRegion& stale) {
+        for (const QRect& area : stale)
+            m_surface.PaintOn(back, area);
+        if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
+            m_figure->PaintFocusFrame(back);
+        qtcontrols::PaintLayer(back, layer.first(front), stale);
+    });
     QPainter painter(this);
-    m_background.CopyOnto(painter, event->region().boundingRect(), size(), devicePixelRatio(),
-                          [&](QPainter& back, const QRegion& stale) {
-                              m_surface.PaintOn(back, stale.boundingRect());
-                              if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
-                                  m_figure->PaintFocusFrame(back);
-                              qtcontrols::PaintLayer(back, layer.first(front), stale);
-                          });
+    for (const QRect& area : event->region())
+        m_background.CopyOnto(painter, area);
     qtcontrols::PaintLayer(painter, layer.subspan(front), event->region());
     PaintMemoOverLesson(painter, event->region());
 }
