@@ -56,10 +56,15 @@ LayerDamage::LayerDamage(controls::Layer layer)
         m_looks.push_back(LookOf(item));
 }
 
+// A control hidden then and hidden now paints nothing either way, whatever
+// else changed: most of the lesson and the list of keys, whose texts follow
+// A while they are not shown, cost a glance each.
 template <typename Changed>
 void LayerDamage::ForEachChange(Changed&& changed)
 {
     for (std::size_t i = 0; i < m_layer.size(); ++i) {
+        if (!IsVisible(m_layer[i]) && !IsVisible(ItemOf(m_looks[i])))
+            continue;
         if (Matches(m_looks[i], m_layer[i]))
             continue;
         changed(i, ItemOf(m_looks[i]), m_layer[i]);
