@@ -62,7 +62,8 @@ ROUNDS := 10
 test-load: build build-sanitize
 	@sh scripts/test-load.sh $(ROUNDS)
 
-# Benchmarks, on the offscreen platform and in a virtual X display of their own.
+# Benchmarks, on the offscreen platform and in a virtual X display of their own;
+# last, the window's drag against a bare Qt widget, the toolkit's floor.
 bench: build
 	@mkdir -p -m 700 $(BUILD_DIR)/bench-runtime
 	@XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD_DIR)/bench-runtime \
@@ -70,8 +71,11 @@ bench: build
 	@for mode in move memo; do \
 		tests/support/with-xvfb.sh sh bench/xmove_bench.sh $(BUILD_DIR)/src/desktop/altitude 2000 $$mode; \
 	done
+	@tests/support/with-xvfb.sh sh bench/xpaint_bench.sh $(BUILD_DIR)/src/desktop/altitude \
+		$(BUILD_DIR)/bench/altitude_qtfloor
 
-# The page in headless Chromium: its size, first figure, time per move, memory.
+# The page in headless Chromium: its size, first figure, time per move, memory,
+# and its drag against plain canvas pages, at full speed and four times slower.
 bench-web: web web-test-deps
 	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/bench.js
 

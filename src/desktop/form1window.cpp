@@ -26,6 +26,8 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include <span>
+
 namespace app {
 
 Form1Window::Form1Window(QWidget* parent)
@@ -133,6 +135,7 @@ void Form1Window::ConnectFigure()
     connect(m_figure, &FigureWidget::keyUp, this, &Form1Window::KeyUp);
     connect(m_figure, &FigureWidget::focusChanged, this, [this] {
         m_keyRepeating = false;
+        m_background.Invalidate(m_figure->FocusFrame());
         m_pacer.Update(m_figure->FocusFrame());
         DescribeLengths();
     });
@@ -208,8 +211,10 @@ template <typename Handler>
 void Form1Window::Handle(Handler&& handler)
 {
     handler();
-    m_layer.Collect(m_damage.Tiles());
-    m_pacer.Update(m_damage.Take());
+    m_layer.Collect(m_backDamage.Tiles(), m_damage.Tiles());
+    const QRegion back = m_backDamage.Take();
+    m_background.Invalidate(back);
+    m_pacer.Update(back + m_damage.Take());
     // A drag is described where it ends, not at every degree on the way.
     if (m_form.State().Dragging != 1 && !m_keyRepeating)
         DescribeLengths();
@@ -229,8 +234,10 @@ void Form1Window::DescribeLengths()
 QImage Form1Window::Picture()
 {
     m_paintFocusFrame = false;
+    m_background.Invalidate(m_figure->FocusFrame());
     QImage picture = grab().toImage();
     m_paintFocusFrame = true;
+    m_background.Invalidate(m_figure->FocusFrame());
     return picture;
 }
 
@@ -247,6 +254,7 @@ void Form1Window::ResizeForm()
     form.ScaleHeight = isMinimized() ? 0.0f : float(height());
     m_surface.Resize(size(), devicePixelRatio());
     m_damage.Resize(size());
+    m_backDamage.Resize(size());
     m_figure->setGeometry(rect());
     Handle([this] { m_form.Form_Resize(); });
 }
@@ -349,12 +357,23 @@ void Form1Window::mouseReleaseEvent(QMouseEvent* event)
 
 void Form1Window::paintEvent(QPaintEvent* event)
 {
+    // The back, ready to copy: the surface, the focus band over it and the
+    // layer's controls at the back (controls/layerdamage.h). Then the rest
+    // of the layer.
+    const std::span<const controls::LayerItem> layer = m_layer.Layer();
+    const std::size_t front = m_layer.Front();
+    m_background.Invalidate(m_surface.TakeChanged());
+    m_background.Update(size(), devicePixelRatio(), [&](QPainter& back, const QRegion& stale) {
+        for (const QRect& area : stale)
+            m_surface.PaintOn(back, area);
+        if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
+            m_figure->PaintFocusFrame(back);
+        qtcontrols::PaintLayer(back, layer.first(front), stale);
+    });
     QPainter painter(this);
     for (const QRect& area : event->region())
-        m_surface.PaintOn(painter, area);
-    if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
-        m_figure->PaintFocusFrame(painter);
-    qtcontrols::PaintLayer(painter, m_layer.Layer(), event->region());
+        m_background.CopyOnto(painter, area);
+    qtcontrols::PaintLayer(painter, layer.subspan(front), event->region());
     PaintMemoOverLesson(painter, event->region());
 }
 

@@ -3,6 +3,7 @@
 #include "form/form1.h"
 
 #include "controls/layerdamage.h"
+#include "desktop/controls/backgroundimage.h"
 #include "desktop/controls/damageregion.h"
 #include "desktop/controls/qttextmetrics.h"
 #include "desktop/controls/repaintpacer.h"
@@ -97,8 +98,10 @@ private:
     qtcontrols::RepaintPacer m_pacer{*this};
     qtcontrols::SurfaceImage m_surface{*this, m_pacer};
     Form1 m_form;
-    controls::LayerDamage m_layer;     // the figure's controls as last painted
-    qtcontrols::DamageRegion m_damage; // where they changed since
+    controls::LayerDamage m_layer;         // the figure's controls as last painted
+    qtcontrols::DamageRegion m_damage;     // where they changed since, in front
+    qtcontrols::DamageRegion m_backDamage; // and at the back
+    qtcontrols::BackgroundImage m_background;
     bool m_pressOnLabel = false;
     // While a key repeats, like during a drag, the description waits for the end.
     bool m_keyRepeating = false;

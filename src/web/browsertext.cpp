@@ -1,5 +1,6 @@
 #include "browsertext.h"
 
+#include <algorithm>
 #include <cmath>
 
 // Implemented by the page (library.js): the canvas measures and draws.
@@ -12,25 +13,54 @@ void altitude_draw_text(const char* text, int length, int pixels, double ratio, 
 
 namespace web {
 
+namespace {
+
+// The bytes of the UTF-8 character that starts with `lead`.
+std::size_t CharacterLength(unsigned char lead)
+{
+    return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+}
+
+// A number for up to four bytes, distinct for every length.
+std::uint64_t Bytes(std::string_view character)
+{
+    std::uint64_t value = 1;
+    for (const char byte : character)
+        value = value << 8 | std::uint8_t(byte);
+    return value;
+}
+
+} // namespace
+
+float BrowserText::Measured(std::string_view character, int pixels) const
+{
+    // Up to four bytes and their count take 40 bits; the size goes above them.
+    const std::uint64_t key = std::uint64_t(std::uint16_t(pixels)) << 48 | Bytes(character);
+    const auto found = m_measured.find(key);
+    if (found != m_measured.end())
+        return found->second;
+    float size[2] = {0, 0};
+    altitude_measure_text(character.data(), int(character.size()), pixels, size);
+    const float value = character.empty() ? size[1] : size[0];
+    m_measured.emplace(key, value);
+    return value;
+}
+
+// Whole pixels, as the desktop sizes its labels: the advance of the text
+// and the font's ascent and descent, each rounded up. Advances are whole
+// 64ths of a pixel, so their sum is exact in any order, as the page's is.
 controls::TextSize BrowserText::Measure(const controls::Font& font, std::string_view text) const
 {
-    for (const Entry& entry : m_measured) {
-        if (entry.text == text && entry.font == font)
-            return entry.size;
+    const int pixels = font.PixelSize();
+    double width = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = std::min(CharacterLength(std::uint8_t(text[at])), text.size() - at);
+        width += Measured(text.substr(at, length), pixels);
+        at += length;
     }
-    float size[2] = {0, 0};
-    altitude_measure_text(text.data(), int(text.size()), font.PixelSize(), size);
-    // Whole pixels, as the desktop sizes its labels: the advance of the text
-    // and the font's ascent and descent, each rounded up.
-    const controls::TextSize measured{std::isfinite(size[0]) ? std::ceil(size[0]) : 0.0f,
-                                      std::isfinite(size[1]) ? std::ceil(size[1]) : 0.0f};
-    // The lesson's panel brings new texts at every degree; kept without end,
-    // they would make every look-up slower and the memory larger.
-    constexpr std::size_t mostTexts = 512;
-    if (m_measured.size() == mostTexts)
-        m_measured.clear();
-    m_measured.push_back(Entry{font, std::string(text), measured});
-    return measured;
+    const float advance = float(width);
+    const float height = Measured({}, pixels);
+    return {std::isfinite(advance) ? std::ceil(advance) : 0.0f, std::isfinite(height) ? std::ceil(height) : 0.0f};
 }
 
 float BrowserText::Ascent(const controls::Font& font) const

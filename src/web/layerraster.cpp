@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace web {
 
@@ -15,6 +16,31 @@ using controls::PixelRect;
 using controls::WholePixels;
 
 namespace {
+
+// The columns of the rows from `top` to `bottom` (device pixels) that a
+// control can paint: for a line with round ends, the part of its segment
+// within those rows, taken its half width further up and down, widened by
+// the half width either way, with a pixel to spare for rounding; for any
+// other control, its bounds. A side of the triangle crosses many runs of a
+// drag in its bounding box that it never comes near.
+std::pair<double, double> Columns(const controls::LayerItem& item, double ratio, int top, int bottom,
+                                  const PixelRect& bounds)
+{
+    const auto* const* line = std::get_if<const controls::Line*>(&item);
+    if (!line || controls::IsThinLine(**line))
+        return {bounds.left, bounds.right};
+    const double x1 = double((*line)->X1) * ratio;
+    const double y1 = double((*line)->Y1) * ratio;
+    const double x2 = double((*line)->X2) * ratio;
+    const double y2 = double((*line)->Y2) * ratio;
+    const double reach = (*line)->BorderWidth * ratio / 2 + 1;
+    if (!(y1 != y2))
+        return {std::min(x1, x2) - reach, std::max(x1, x2) + reach};
+    const auto at = [&](double y) { return x1 + std::clamp((y - y1) / (y2 - y1), 0.0, 1.0) * (x2 - x1); };
+    const double a = at(top - reach);
+    const double b = at(bottom + reach);
+    return {std::min(a, b) - reach, std::max(a, b) + reach};
+}
 
 void PaintLine(PixelBuffer& image, const controls::Line& line, double ratio, const PixelRect& clip)
 {
@@ -76,18 +102,30 @@ void Paint(PixelBuffer& image, const controls::LayerItem& item, double ratio, co
 
 // The areas do not overlap, so painting control after control across all of
 // them keeps every pixel's back-to-front order, and each control's bounds
-// are worked out once.
-void PaintLayer(PixelBuffer& image, const controls::Layer& layer, double ratio, const std::vector<PixelRect>& areas,
-                CaptionCache& captions)
+// are worked out once. The areas come in rows (the runs of a row of tiles
+// share their top and bottom, left to right), so a control looks only at
+// the rows it spans and, in each, at the runs within the columns it can
+// reach there.
+void PaintLayer(PixelBuffer& image, std::span<const controls::LayerItem> items, double ratio,
+                const std::vector<PixelRect>& areas, CaptionCache& captions)
 {
-    for (const controls::LayerItem& item : layer) {
+    for (const controls::LayerItem& item : items) {
         if (!controls::IsVisible(item))
             continue;
         const PixelRect bounds = ToDevice(controls::PaintedBounds(item), ratio);
-        for (const PixelRect& area : areas) {
-            const PixelRect clip = area.Intersected(bounds);
-            if (!clip.IsEmpty())
-                Paint(image, item, ratio, clip, captions);
+        auto row = std::partition_point(areas.begin(), areas.end(),
+                                        [&](const PixelRect& a) { return a.bottom <= bounds.top; });
+        while (row != areas.end() && row->top < bounds.bottom) {
+            const int top = row->top;
+            const auto end = std::find_if(row, areas.end(), [top](const PixelRect& a) { return a.top != top; });
+            const std::pair<double, double> columns = Columns(item, ratio, top, row->bottom, bounds);
+            auto area = std::partition_point(row, end, [&](const PixelRect& a) { return a.right <= columns.first; });
+            for (; area != end && area->left < columns.second; ++area) {
+                const PixelRect clip = area->Intersected(bounds);
+                if (!clip.IsEmpty())
+                    Paint(image, item, ratio, clip, captions);
+            }
+            row = end;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "controls/layer.h"
 #include "controls/pixelrect.h"
 
+#include <span>
 #include <vector>
 
 namespace web {
@@ -27,9 +28,11 @@ class CaptionCache;
 void Paint(PixelBuffer& image, const controls::LayerItem& item, double ratio, const controls::PixelRect& clip,
            CaptionCache& captions);
 
-// Paints the visible controls of `layer` that reach into `areas` (device
-// pixels, apart from one another), back to front, each clipped to them.
-void PaintLayer(PixelBuffer& image, const controls::Layer& layer, double ratio, const std::vector<controls::PixelRect>& areas,
-                CaptionCache& captions);
+// Paints the visible controls of `items` (a layer, or a stretch of one) that
+// reach into `areas` (device pixels, apart from one another), back to front,
+// each clipped to them. The areas come row after row, left to right: those
+// of a row share their top and bottom edges, as runs of a row of tiles do.
+void PaintLayer(PixelBuffer& image, std::span<const controls::LayerItem> items, double ratio,
+                const std::vector<controls::PixelRect>& areas, CaptionCache& captions);
 
 } // namespace web

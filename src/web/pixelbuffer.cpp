@@ -101,6 +101,29 @@ void PixelBuffer::FillCapsule(double x1, double y1, double x2, double y2, double
     const double nx = length > 0 ? -dy / length * r : 0;
     const double ny = length > 0 ? dx / length * r : 0;
     const double corners[4][2] = {{x1 + nx, y1 + ny}, {x2 + nx, y2 + ny}, {x2 - nx, y2 - ny}, {x1 - nx, y1 - ny}};
+    // Its edges, with what every row asks of them worked out once; an edge
+    // that spans none of the rows is left out (the ends' edges span only the
+    // rows near the ends).
+    struct Edge {
+        double x;     // where the edge starts
+        double y;
+        double lowest; // the rows it spans
+        double highest;
+        double across; // its extent in x and in y
+        double down;
+        double left;   // a level edge's ends
+        double right;
+    };
+    Edge edges[4];
+    int edgeCount = 0;
+    for (int i = 0; length > 0 && i < 4; ++i) {
+        const double* a = corners[i];
+        const double* b = corners[(i + 1) % 4];
+        const Edge edge{a[0], a[1], std::min(a[1], b[1]), std::max(a[1], b[1]), b[0] - a[0], b[1] - a[1],
+                        std::min(a[0], b[0]), std::max(a[0], b[0])};
+        if (edge.highest >= firstRow + 0.5 && edge.lowest <= endRow - 0.5)
+            edges[edgeCount++] = edge;
+    }
 
     const std::uint32_t value = Opaque(color);
     for (int row = firstRow; row < endRow; ++row) {
@@ -117,16 +140,13 @@ void PixelBuffer::FillCapsule(double x1, double y1, double x2, double y2, double
         };
         disc(x1, y1);
         disc(x2, y2);
-        if (length > 0) {
-            for (int i = 0; i < 4; ++i) {
-                const double* a = corners[i];
-                const double* b = corners[(i + 1) % 4];
-                if ((a[1] <= yc && yc <= b[1]) || (b[1] <= yc && yc <= a[1])) {
-                    const double x = a[1] == b[1] ? std::min(a[0], b[0]) : a[0] + (yc - a[1]) / (b[1] - a[1]) * (b[0] - a[0]);
-                    const double x2nd = a[1] == b[1] ? std::max(a[0], b[0]) : x;
-                    from = std::min(from, x);
-                    to = std::max(to, x2nd);
-                }
+        for (int i = 0; i < edgeCount; ++i) {
+            const Edge& e = edges[i];
+            if (e.lowest <= yc && yc <= e.highest) {
+                const bool level = e.down == 0;
+                const double x = level ? e.left : e.x + (yc - e.y) / e.down * e.across;
+                from = std::min(from, x);
+                to = std::max(to, level ? e.right : x);
             }
         }
         if (from <= to)

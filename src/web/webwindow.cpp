@@ -60,10 +60,12 @@ void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int
     m_width = width;
     m_height = height;
     m_surface.Resize(width, height, ratio, deviceWidth, deviceHeight);
+    m_background.Resize(deviceWidth, deviceHeight);
     m_frame.Resize(deviceWidth, deviceHeight);
     // The tiles cover the frame, which is at least one pixel each way.
     m_damage.Resize(std::max(width, 1), std::max(height, 1));
-    m_damage.AddAll();
+    m_backDamage.Resize(std::max(width, 1), std::max(height, 1));
+    m_backDamage.AddAll();
     if (!sizeChanged)
         return;
     controls::Form& form = m_form.Controls().Form1;
@@ -148,13 +150,13 @@ void WebWindow::ShowFocusFrame(bool shown, controls::Color colour)
     m_focusFrame = shown;
     m_focusColour = colour;
     for (const PixelRect& band : FocusBands())
-        m_damage.Add(band);
+        m_backDamage.Add(band);
 }
 
 void WebWindow::PaintFocusFrame(const PixelRect& area)
 {
     for (const PixelRect& band : FocusBands())
-        m_frame.FillRect(DeviceArea(band).Intersected(area), m_focusColour);
+        m_background.FillRect(DeviceArea(band).Intersected(area), m_focusColour);
 }
 
 PixelRect WebWindow::DeviceArea(const PixelRect& rect) const
@@ -208,43 +210,49 @@ void WebWindow::CommandClick()
     m_form.Command1_Click();
 }
 
-// A run that continues one of the row above, over the same columns, joins
-// it: an upright line, and the whole window, hand the page a few tall
-// rectangles to show instead of a short one per row of tiles.
-void WebWindow::AddArea(const PixelRect& area)
+// Each run of tiles is painted from the surface up, the focus band over the
+// surface and beneath the controls, clipped to the run; the frame is then
+// painted again there too.
+void WebWindow::PaintBackground()
 {
-    for (PixelRect& above : m_areas) {
-        if (above.bottom == area.top && above.left == area.left && above.right == area.right) {
-            above.bottom = area.bottom;
-            return;
-        }
+    m_areas.clear();
+    for (const PixelRect& run : m_backDamage.Take()) {
+        const PixelRect area = DeviceArea(run);
+        if (area.IsEmpty())
+            continue;
+        m_surface.PaintInto(m_background, area);
+        if (m_focusFrame)
+            PaintFocusFrame(area);
+        m_areas.push_back(area);
+        m_damage.Add(run);
     }
-    m_areas.push_back(area);
+    const std::span<const controls::LayerItem> layer = m_layer.Layer();
+    PaintLayer(m_background, layer.first(m_layer.Front()), m_ratio, m_areas, m_captions);
 }
 
-// Each run of tiles is painted from the surface up, the focus band over the
-// surface and beneath the controls, clipped to the run; the frame keeps what
-// lies outside them from the frames before.
+// The frame is the background, with the controls in front over it, in the
+// tiles that changed; it keeps what lies outside them from the frames before.
 PixelRect WebWindow::Paint()
 {
-    m_layer.Collect(m_damage);
+    m_layer.Collect(m_backDamage, m_damage);
+    PaintBackground();
     m_areas.clear();
     PixelRect painted;
     for (const PixelRect& run : m_damage.Take()) {
         const PixelRect area = DeviceArea(run);
         if (area.IsEmpty())
             continue;
-        m_surface.PaintInto(m_frame, area);
-        if (m_focusFrame)
-            PaintFocusFrame(area);
-        AddArea(area);
+        m_frame.CopyFrom(m_background, area);
+        m_areas.push_back(area);
         painted = painted.United(area);
     }
-    PaintLayer(m_frame, m_layer.Layer(), m_ratio, m_areas, m_captions);
+    const std::span<const controls::LayerItem> layer = m_layer.Layer();
+    PaintLayer(m_frame, layer.subspan(m_layer.Front()), m_ratio, m_areas, m_captions);
     // The memo strokes lie over the lesson's panel, as ink over paper.
     const PixelRect panel = ToDevice(app::MemoOverLesson(m_form.Controls()), m_ratio);
     for (const PixelRect& area : m_areas)
         m_surface.MultiplyInto(m_frame, area.Intersected(panel));
+    m_painted = m_cover.Cover(m_areas, CopyWaste);
     return painted;
 }
 

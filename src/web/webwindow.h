@@ -1,6 +1,7 @@
 #pragma once
 
 #include "captioncache.h"
+#include "coverrects.h"
 #include "pixelbuffer.h"
 #include "websurface.h"
 
@@ -10,6 +11,7 @@
 #include "controls/pixelrect.h"
 
 #include <array>
+#include <cstddef>
 #include <vector>
 
 namespace web {
@@ -20,6 +22,12 @@ class TextEngine;
 // window: it paints the surface and the middle layer that Form1 holds into
 // one image in device pixels, and turns the page's events into Form1's
 // handlers. The page lays the buttons over it as HTML form controls.
+//
+// What a drag leaves alone is kept ready to copy: a background image holds
+// the surface, the focus band and the controls at the back of the layer
+// that did not change in the last paints (the grid, while A moves), and a
+// frame is that background with the controls in front painted over it,
+// only in the tiles that changed.
 class WebWindow {
 public:
     explicit WebWindow(const TextEngine& text);
@@ -79,9 +87,9 @@ public:
     // Paints what changed since the last call into Frame() and returns the
     // rectangle painted, in device pixels; empty when nothing changed.
     [[nodiscard]] controls::PixelRect Paint();
-    // The rectangles the last Paint painted, apart from one another, in
-    // device pixels: what the page has to show again, and no more.
-    [[nodiscard]] const std::vector<controls::PixelRect>& Painted() const { return m_areas; }
+    // A few rectangles over all the last Paint painted, in device pixels:
+    // what the page has to show again.
+    [[nodiscard]] const std::vector<controls::PixelRect>& Painted() const { return m_painted; }
     [[nodiscard]] const PixelBuffer& Frame() const { return m_frame; }
     [[nodiscard]] double Ratio() const { return m_ratio; }
     [[nodiscard]] const WebSurface& Surface() const { return m_surface; }
@@ -92,6 +100,11 @@ public:
     // the grid's edge cells readable; the desktop's width.
     static constexpr int FocusFrameWidth = 3;
 
+    // What a rectangle handed to the page may hold beyond the tiles it
+    // covers, in device pixels: about what the browser's copy of one more
+    // rectangle costs.
+    static constexpr long CopyWaste = 1024;
+
 private:
     [[nodiscard]] bool LabelAt(float x, float y) const;
     // The focus band's four sides, in pixels of the client area.
@@ -100,16 +113,21 @@ private:
     // frame's edge where it reaches the client area's.
     [[nodiscard]] controls::PixelRect DeviceArea(const controls::PixelRect& rect) const;
     void PaintFocusFrame(const controls::PixelRect& area);
-    void AddArea(const controls::PixelRect& area);
+    void PaintBackground();
 
     const TextEngine& m_text;
-    controls::DamageTiles m_damage;
-    WebSurface m_surface{m_damage};
+    controls::DamageTiles m_backDamage; // where the background changed
+    controls::DamageTiles m_damage;     // where only the controls in front did
+    WebSurface m_surface{m_backDamage};
     app::Form1 m_form;
     CaptionCache m_captions;
-    controls::LayerDamage m_layer;
+    controls::LayerDamage m_layer; // its controls before Front() are in the background
+    PixelBuffer m_background;
     PixelBuffer m_frame;
-    std::vector<controls::PixelRect> m_areas; // of the frame being painted, kept to spare allocations
+    // Of the image being painted, kept to spare allocations.
+    std::vector<controls::PixelRect> m_areas;
+    CoverRects m_cover;
+    std::vector<controls::PixelRect> m_painted;
     double m_ratio = 1;
     int m_width = 0;
     int m_height = 0;

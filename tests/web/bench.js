@@ -1,20 +1,28 @@
 // The page's benchmark in headless Chromium (make bench-web): the file's
-// size, the time from navigation to the first painted figure, the script
-// time per move event over a 2000-move drag with its painting, the memory
-// after the drag, and how many moves were lost; the site's size and its
-// first figure on a visit with the network gone.
+// size, the time from navigation to the first painted figure, also on a
+// processor slowed four times, the script time per move event over a
+// 2000-move drag with its painting, the memory after the drag, and how many
+// moves were lost; the site's size and its first figure on a visit with the
+// network gone; and a drag of the page against plain canvas pages, the
+// platform's floor, at full speed and slowed four times (floors.js).
 //   ALTITUDE_WEB_PAGE=build-web/altitude.html node tests/web/bench.js
-// Times come from the browser's own trace (microseconds): the page's timer
-// is too coarse for events this short.
+// Times come from the browser's own trace and counters (microseconds): the
+// page's timer is too coarse for events this short. The machine's load
+// changes them all; the ratios to the floor, measured in the same run, much
+// less.
 import { mkdtempSync, readdirSync, rmSync, statSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { SitePath, launch, openPage, serveFolder } from './browser.js';
+import { PageUrl, SitePath, launch, openPage, serveFolder } from './browser.js';
+import { compareWithFloors } from './floors.js';
 
 const Loads = 15;
 const Moves = 2000;
+// A school's slowest machines, as Chromium emulates them.
+const Slow = 4;
+const FloorRounds = 5;
 
 const median = (values) => quantile(values, 0.5);
 function quantile(values, q) {
@@ -88,20 +96,36 @@ try {
     const size = statSync(process.env.ALTITUDE_WEB_PAGE).size;
 
     // The page marks its stages: its script running, the WebAssembly and the
-    // font ready, the window started; then the first figure painted.
-    const firstFigures = [];
-    const stages = {};
-    for (let i = 0; i < Loads; ++i) {
-        const { page } = await openPage(browser);
-        const load = await page.evaluate(async () => ({
-            first: await (await window.altitude.ready).firstFigure,
-            marks: performance.getEntriesByType('mark').map((mark) => [mark.name, mark.startTime]),
-        }));
-        firstFigures.push(load.first);
-        for (const [name, time] of load.marks)
-            (stages[name] ??= []).push(time);
-        await page.close();
+    // font ready, the window started; then the first figure painted. The
+    // browser's first contentful paint is whatever it painted first, the
+    // words that the figure is on its way or the figure itself.
+    async function loads(rate) {
+        const firstFigures = [];
+        const contentful = [];
+        const stages = {};
+        for (let i = 0; i < Loads; ++i) {
+            const page = await browser.newPage();
+            await page.setViewport({ width: 900, height: 541 });
+            const session = await page.createCDPSession();
+            await session.send('Emulation.setCPUThrottlingRate', { rate });
+            await page.goto(PageUrl, { waitUntil: 'load' });
+            const load = await page.evaluate(async () => ({
+                first: await (await window.altitude.ready).firstFigure,
+                contentful: await new Promise((resolve) => new PerformanceObserver((list) => {
+                    resolve(list.getEntriesByName('first-contentful-paint')[0].startTime);
+                }).observe({ type: 'paint', buffered: true })),
+                marks: performance.getEntriesByType('mark').map((mark) => [mark.name, mark.startTime]),
+            }));
+            firstFigures.push(load.first);
+            contentful.push(load.contentful);
+            for (const [name, time] of load.marks)
+                (stages[name] ??= []).push(time);
+            await page.close();
+        }
+        return { firstFigures, contentful, stages };
     }
+    const { firstFigures, contentful, stages } = await loads(1);
+    const slow = await loads(Slow);
 
     // For comparison: when an empty page from disk runs its first script.
     const folder = mkdtempSync(join(tmpdir(), 'altitude-bench-'));
@@ -165,12 +189,20 @@ try {
     const burstTrace = Buffer.from(await page.tracing.stop()).toString('utf8');
     const burstHandled = (await angleOf(page)) - burstBefore;
     const burstScript = sum(scriptDurations(burstTrace));
+    await page.close();
+
+    const floors = await compareWithFloors(browser, [1, Slow], FloorRounds);
     const figures = {
         'file size': `${(size / 1024).toFixed(1)} KB (${size} bytes)`,
         'navigation to the first painted figure, median of 15 loads': `${median(firstFigures).toFixed(0)} ms`,
         '  of which: script running / WebAssembly and font ready / started':
             Object.values(stages).map((times) => `${median(times).toFixed(0)} ms`).join(' / '),
         '  an empty page from disk runs its first script at': `${median(emptyStarts).toFixed(0)} ms`,
+        'first contentful paint, median of 15 loads': `${median(contentful).toFixed(0)} ms`,
+        [`the same ${Slow} times slower: first painted figure / first contentful paint`]:
+            `${median(slow.firstFigures).toFixed(0)} ms / ${median(slow.contentful).toFixed(0)} ms`,
+        '  of which, slowed: script running / WebAssembly and font ready / started':
+            Object.values(slow.stages).map((times) => `${median(times).toFixed(0)} ms`).join(' / '),
         'the site: all its files': `${(siteSize / 1024).toFixed(1)} KB (${siteSize} bytes)`,
         'the site offline after one visit: first painted figure, median':
             `${median(offlineFigures).toFixed(0)} ms`,
@@ -186,6 +218,18 @@ try {
     };
     for (const [what, value] of Object.entries(figures))
         console.log(`${what.padEnd(66)} ${value}`);
+
+    console.log(`\nA drag of 100 moves 10 ms apart, after one as long: time per move, median of ${FloorRounds} runs;`
+                + ' ratios to the three-line floor page');
+    for (const [rate, byName] of Object.entries(floors)) {
+        const lines = byName['three lines'];
+        console.log(rate === '1' ? 'at full speed' : `the processor ${rate} times slower`);
+        for (const [name, { task, script }] of Object.entries(byName)) {
+            const label = name === 'the page' ? name : `floor: ${name}`;
+            console.log(`  ${label.padEnd(26)} task ${task.toFixed(2).padStart(6)} ms (${(task / lines.task).toFixed(2)}x)`
+                        + `   script ${script.toFixed(3).padStart(6)} ms (${(script / lines.script).toFixed(2)}x)`);
+        }
+    }
 } finally {
     await browser.close();
 }

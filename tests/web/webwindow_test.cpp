@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+#include <vector>
+
 using web::PixelBuffer;
 using controls::PixelRect;
 using web::WebWindow;
@@ -28,7 +32,8 @@ struct Window {
     {
         return window.Frame().Pixel(x, y) == PixelBuffer::Opaque(color);
     }
-    void Drag(float x, float y, int moves, float step)
+    void Drag(float x, float y, int moves, float step) { Drag(window, x, y, moves, step); }
+    static void Drag(WebWindow& window, float x, float y, int moves, float step)
     {
         window.PointerDown(1, 0, x, y, 1);
         for (int i = 0; i < moves; ++i)
@@ -252,4 +257,38 @@ TEST(WebWindow, paintsTheFocusBandBeneathTheFigureOnlyWhileShown)
     (void)w.window.Paint();
     EXPECT_TRUE(w.Is(0, 420, White));
     EXPECT_TRUE(w.Is(4, 400, DarkBlue));
+}
+
+// However little of it each paint touches, the frame is what the first paint
+// of a new window makes of the same events, with controls going to and from
+// the part of the window kept ready to copy: the grid hidden and shown, the
+// lesson, the focus band, memo strokes, the triangle dragged between them.
+TEST(WebWindow, paintsBitByBitWhatOnePaintOfTheWholeShows)
+{
+    const std::vector<std::function<void(WebWindow&)>> events = {
+        [](WebWindow& w) { Window::Drag(w, 450, 300, 6, -1); },
+        [](WebWindow& w) { w.CheckClick(1, false); },
+        [](WebWindow& w) { Window::Drag(w, 450, 300, 9, 1); },
+        [](WebWindow& w) { w.ShowFocusFrame(true, DarkBlue); },
+        [](WebWindow& w) { w.SetLessonStep(3); },
+        [](WebWindow& w) { Window::Drag(w, 300, 200, 12, -1); },
+        [](WebWindow& w) { w.OptionClick(1); },
+        [](WebWindow& w) { Window::Drag(w, 500, 150, 30, 2); },
+        [](WebWindow& w) { w.CheckClick(1, true); },
+        [](WebWindow& w) { w.OptionClick(0); },
+        [](WebWindow& w) { Window::Drag(w, 450, 300, 5, 1); },
+    };
+    Window painted;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        events[i](painted.window);
+        (void)painted.window.Paint();
+        BlockText text;
+        WebWindow once(text);
+        once.Start(900, 541, 1);
+        for (std::size_t j = 0; j <= i; ++j)
+            events[j](once);
+        (void)once.Paint();
+        const std::size_t bytes = std::size_t(once.Frame().Width()) * std::size_t(once.Frame().Height()) * 4;
+        ASSERT_EQ(std::memcmp(painted.window.Frame().Data(), once.Frame().Data(), bytes), 0) << "after event " << i;
+    }
 }

@@ -21,19 +21,39 @@ namespace {
 // A level or upright 1-pixel line, such as a grid line, as the device
 // pixels it fills (controls/thinline.h): one width for every line at any
 // scale, 125 % and 150 % included.
-void FillThinLine(QPainter& painter, const controls::Line& line)
+QRectF ThinLineRect(const QPainter& painter, const controls::Line& line)
 {
-    const QColor colour = ToQColor(line.BorderColor);
     const QTransform toDevice = painter.deviceTransform();
-    if (toDevice.type() > QTransform::TxScale) {
-        painter.fillRect(QRectF(ToQRect(controls::ThinLinePixels(line))), colour);
-        return;
-    }
+    if (toDevice.type() > QTransform::TxScale)
+        return QRectF(ToQRect(controls::ThinLinePixels(line)));
     const controls::PixelRect device = controls::ThinLineDevicePixels(line, {toDevice.m11(), toDevice.dx()},
                                                                       {toDevice.m22(), toDevice.dy()});
     // Mapped back, the corners lie within rounding of whole device pixels,
     // which the painter rounds to the same pixels.
-    painter.fillRect(toDevice.inverted().mapRect(QRectF(ToQRect(device))), colour);
+    return toDevice.inverted().mapRect(QRectF(ToQRect(device)));
+}
+
+void FillThinLine(QPainter& painter, const controls::Line& line)
+{
+    painter.fillRect(ThinLineRect(painter, line), ToQColor(line.BorderColor));
+}
+
+// The same line only where it crosses `area`: the painter follows a fill
+// row by row through a clip of many rectangles, so a grid line across the
+// whole window costs its whole length however little of it is to be
+// painted. Each piece reaches a pixel beyond the rectangle it crosses, so
+// that no rounding at any scale leaves a pixel of the area out; the clip
+// keeps the piece within the area, and the rows it rounds to at its cut
+// ends are rows the whole line fills.
+void FillThinLine(QPainter& painter, const controls::Line& line, const QRegion& area)
+{
+    const QRectF whole = ThinLineRect(painter, line);
+    const QColor colour = ToQColor(line.BorderColor);
+    for (const QRect& part : area) {
+        const QRectF piece = whole.intersected(QRectF(part.adjusted(-1, -1, 1, 1)));
+        if (!piece.isEmpty())
+            painter.fillRect(piece, colour);
+    }
 }
 
 void PaintLine(QPainter& painter, const controls::Line& line)
@@ -117,10 +137,15 @@ void Paint(QPainter& painter, const controls::LayerItem& item)
                item);
 }
 
-void PaintLayer(QPainter& painter, const controls::Layer& layer, const QRegion& area)
+void PaintLayer(QPainter& painter, std::span<const controls::LayerItem> items, const QRegion& area)
 {
-    for (const controls::LayerItem& item : layer) {
-        if (controls::IsVisible(item) && area.intersects(ToQRect(controls::PaintedBounds(item))))
+    for (const controls::LayerItem& item : items) {
+        if (!controls::IsVisible(item) || !area.intersects(ToQRect(controls::PaintedBounds(item))))
+            continue;
+        const auto* line = std::get_if<const controls::Line*>(&item);
+        if (line && controls::IsThinLine(**line))
+            FillThinLine(painter, **line, area);
+        else
             Paint(painter, item);
     }
 }

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QRegion>
 
+#include <span>
+
 class QPainter;
 
 namespace qtcontrols {
@@ -14,8 +16,9 @@ namespace qtcontrols {
 // 1-pixel grid line is one crisp pixel row.
 void Paint(QPainter& painter, const controls::LayerItem& item);
 
-// Paints the visible controls of `layer` that reach into `area`, back to front.
-void PaintLayer(QPainter& painter, const controls::Layer& layer, const QRegion& area);
+// Paints the visible controls of `items` (a layer, or a stretch of one) that
+// reach into `area`, back to front.
+void PaintLayer(QPainter& painter, std::span<const controls::LayerItem> items, const QRegion& area);
 
 // Label boxes sit on whole pixels, as the original platform placed them.
 [[nodiscard]] QRect LabelBox(const controls::Label& label);

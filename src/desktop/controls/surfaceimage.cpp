@@ -1,5 +1,6 @@
 #include "surfaceimage.h"
 
+#include "backgroundimage.h"
 #include "qtconvert.h"
 #include "repaintpacer.h"
 
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace qtcontrols {
 
@@ -34,9 +36,11 @@ void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
     if (!m_image.isNull() && m_size == size) {
         m_image = m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_image.setDevicePixelRatio(devicePixelRatio);
+        m_changed = QRect(QPoint(), size);
         return;
     }
     m_size = size;
+    m_changed = QRect(QPoint(), size);
     // A client area without height still gets a surface, of one pixel row,
     // so that drawing on it never needs a special case.
     m_image = QImage(pixels, QImage::Format_RGB32);
@@ -47,6 +51,7 @@ void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
 void SurfaceImage::Cls()
 {
     m_image.fill(ToQColor(m_back));
+    m_changed = m_window.rect();
     m_pacer.Update(m_window.rect());
 }
 
@@ -60,8 +65,10 @@ void SurfaceImage::Line(float x1, float y1, float x2, float y2)
     painter.drawLine(segment);
 
     const qreal reach = m_drawWidth / 2.0 + 2;
-    m_pacer.Update(QRectF(segment.p1(), segment.p2()).normalized()
-                       .adjusted(-reach, -reach, reach, reach).toAlignedRect());
+    const QRect changed = QRectF(segment.p1(), segment.p2()).normalized()
+                              .adjusted(-reach, -reach, reach, reach).toAlignedRect();
+    m_changed += changed;
+    m_pacer.Update(changed);
 }
 
 void SurfaceImage::Refresh()
@@ -71,18 +78,12 @@ void SurfaceImage::Refresh()
 
 void SurfaceImage::PaintOn(QPainter& painter, const QRect& area) const
 {
-    // The source is in the image's own pixels, widened to whole ones at a
-    // fractional ratio; the target is that same rectangle in logical pixels,
-    // so every pixel lands where a repaint of the whole window puts it. At a
-    // ratio of 1 this is a plain copy of the rectangle.
-    const qreal ratio = m_image.devicePixelRatio();
-    const QRect source = QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
-                             .toAlignedRect()
-                             .intersected(m_image.rect());
-    if (source.isEmpty())
-        return;
-    const QRectF target(source.x() / ratio, source.y() / ratio, source.width() / ratio, source.height() / ratio);
-    painter.drawImage(target, m_image, QRectF(source));
+    BackgroundImage::CopyArea(painter, m_image, area);
+}
+
+QRegion SurfaceImage::TakeChanged()
+{
+    return std::exchange(m_changed, QRegion());
 }
 
 } // namespace qtcontrols

@@ -4,6 +4,7 @@
 #include "controls/surface.h"
 
 #include <QImage>
+#include <QRegion>
 
 class QPainter;
 class QRect;
@@ -36,6 +37,9 @@ public:
     // Copies the part of the surface under `area` (logical pixels).
     void PaintOn(QPainter& painter, const QRect& area) const;
 
+    // Where it changed since the last call, in logical pixels.
+    [[nodiscard]] QRegion TakeChanged();
+
     [[nodiscard]] const QImage& Image() const { return m_image; }
 
 private:
@@ -43,6 +47,7 @@ private:
     RepaintPacer& m_pacer;
     QImage m_image;
     QSize m_size; // the client area the surface covers, in logical pixels
+    QRegion m_changed;
     controls::Color m_back{0xFFFFFF};
     controls::Color m_fore;
     int m_drawWidth = 1;

@@ -3,7 +3,11 @@
 // painting paced to the browser's frames, the keyboard focus shown, and the
 // size and pixel ratio kept up to date.
 function makeFigure(element, canvas, core) {
-    const context = canvas.getContext('2d');
+    // Drawn for a hand that moves it: a browser that can shows each change
+    // of the canvas as it is made, without waiting for the page's next frame
+    // and all the main thread does for one (style, layout, painting the page
+    // and handing it over). Every change is whole when it is handed over.
+    const context = canvas.getContext('2d', { desynchronized: true });
     let origin = element.getBoundingClientRect();
     let scheduled = false;
     let keyRepeating = false;
@@ -35,8 +39,10 @@ function makeFigure(element, canvas, core) {
     // Only the rectangles that changed go to the canvas: handing it one
     // rectangle around them all would have it convert several times the
     // pixels while A is dragged.
+    let lastPaint = -Infinity;
     function paint() {
         scheduled = false;
+        lastPaint = performance.now();
         const { frame, areas } = core.paint();
         if (canvas.width !== frame.width || canvas.height !== frame.height) {
             canvas.width = frame.width;
@@ -59,9 +65,16 @@ function makeFigure(element, canvas, core) {
     }
 
     // After every event a handler took: the figure is painted at the next
-    // frame, and whoever listens hears of it.
-    function handled() {
-        schedule();
+    // frame, and whoever listens hears of it. A browser that merges pointer
+    // moves hands them over with the frame's input, about once a frame:
+    // those are painted at once, and a move costs no frame callback of its
+    // own. Moves that come faster (where a browser does not merge them)
+    // still wait for the frame.
+    function handled(paintNow = false) {
+        if (paintNow && performance.now() - lastPaint >= 8)
+            paint();
+        else
+            schedule();
         for (const listener of handledListeners)
             listener();
     }
@@ -75,13 +88,13 @@ function makeFigure(element, canvas, core) {
     let lastY = 0;
 
     // Wraps a handler of pointer events.
-    const handle = (handler) => (e) => {
+    const handle = (handler, paintNow = false) => (e) => {
         if (!e.isPrimary)
             return; // a second finger is not a second mouse
         if (dragPointer !== null && e.pointerId !== dragPointer)
             return;
         handler(e);
-        handled();
+        handled(paintNow);
     };
 
     // A release, and whatever else ends the drag, through the same handler.
@@ -143,7 +156,7 @@ function makeFigure(element, canvas, core) {
         for (const move of all)
             core.pointerMove(move.buttons, shiftCode(move), x(move), y(move));
         [lastX, lastY] = [x(e), y(e)];
-    }));
+    }, moveEvent === 'pointermove'));
 
     element.addEventListener('pointerup', handle((e) => {
         release(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
