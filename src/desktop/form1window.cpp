@@ -359,10 +359,24 @@ void Form1Window::paintEvent(QPaintEvent* event)
 {
     // The back, ready to copy: the surface, the focus band over it and the
     // layer's controls at the back (controls/layerdamage.h). Then the rest
-    // of the layer.
+    // of the layer. While the surface changes, as a memo is written, the
+    // back would be painted again for every copy taken of it, and a painter
+    // made on it at every frame leaves the heap more scattered each time:
+    // the window paints from the surface itself then, and makes the back
+    // again, whole, at the first paint after.
     const std::span<const controls::LayerItem> layer = m_layer.Layer();
+    QPainter painter(this);
+    if (m_surface.TakeChanged()) {
+        m_background.Invalidate(rect());
+        for (const QRect& area : event->region())
+            m_surface.PaintOn(painter, area);
+        if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
+            m_figure->PaintFocusFrame(painter);
+        qtcontrols::PaintLayer(painter, layer, event->region());
+        PaintMemoOverLesson(painter, event->region());
+        return;
+    }
     const std::size_t front = m_layer.Front();
-    m_background.Invalidate(m_surface.TakeChanged());
     m_background.Update(size(), devicePixelRatio(), [&](QPainter& back, const QRegion& stale) {
         for (const QRect& area : stale)
             m_surface.PaintOn(back, area);
@@ -370,7 +384,6 @@ void Form1Window::paintEvent(QPaintEvent* event)
             m_figure->PaintFocusFrame(back);
         qtcontrols::PaintLayer(back, layer.first(front), stale);
     });
-    QPainter painter(this);
     for (const QRect& area : event->region())
         m_background.CopyOnto(painter, area);
     qtcontrols::PaintLayer(painter, layer.subspan(front), event->region());

@@ -36,11 +36,11 @@ void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
     if (!m_image.isNull() && m_size == size) {
         m_image = m_image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_image.setDevicePixelRatio(devicePixelRatio);
-        m_changed = QRect(QPoint(), size);
+        m_changed = true;
         return;
     }
     m_size = size;
-    m_changed = QRect(QPoint(), size);
+    m_changed = true;
     // A client area without height still gets a surface, of one pixel row,
     // so that drawing on it never needs a special case.
     m_image = QImage(pixels, QImage::Format_RGB32);
@@ -51,7 +51,7 @@ void SurfaceImage::Resize(QSize size, qreal devicePixelRatio)
 void SurfaceImage::Cls()
 {
     m_image.fill(ToQColor(m_back));
-    m_changed = m_window.rect();
+    m_changed = true;
     m_pacer.Update(m_window.rect());
 }
 
@@ -67,7 +67,7 @@ void SurfaceImage::Line(float x1, float y1, float x2, float y2)
     const qreal reach = m_drawWidth / 2.0 + 2;
     const QRect changed = QRectF(segment.p1(), segment.p2()).normalized()
                               .adjusted(-reach, -reach, reach, reach).toAlignedRect();
-    m_changed += changed;
+    m_changed = true;
     m_pacer.Update(changed);
 }
 
@@ -81,9 +81,9 @@ void SurfaceImage::PaintOn(QPainter& painter, const QRect& area) const
     BackgroundImage::CopyArea(painter, m_image, area);
 }
 
-QRegion SurfaceImage::TakeChanged()
+bool SurfaceImage::TakeChanged()
 {
-    return std::exchange(m_changed, QRegion());
+    return std::exchange(m_changed, false);
 }
 
 } // namespace qtcontrols

@@ -4,7 +4,6 @@
 #include "controls/surface.h"
 
 #include <QImage>
-#include <QRegion>
 
 class QPainter;
 class QRect;
@@ -37,8 +36,8 @@ public:
     // Copies the part of the surface under `area` (logical pixels).
     void PaintOn(QPainter& painter, const QRect& area) const;
 
-    // Where it changed since the last call, in logical pixels.
-    [[nodiscard]] QRegion TakeChanged();
+    // Whether it changed since the last call.
+    [[nodiscard]] bool TakeChanged();
 
     [[nodiscard]] const QImage& Image() const { return m_image; }
 
@@ -47,7 +46,7 @@ private:
     RepaintPacer& m_pacer;
     QImage m_image;
     QSize m_size; // the client area the surface covers, in logical pixels
-    QRegion m_changed;
+    bool m_changed = true;
     controls::Color m_back{0xFFFFFF};
     controls::Color m_fore;
     int m_drawWidth = 1;
