@@ -26,8 +26,6 @@
 #include <QShortcut>
 #include <QWindow>
 
-#include <span>
-
 namespace app {
 
 Form1Window::Form1Window(QWidget* parent)
@@ -368,26 +366,29 @@ void Form1Window::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     if (m_surface.TakeChanged()) {
         m_background.Invalidate(rect());
-        for (const QRect& area : event->region())
-            m_surface.PaintOn(painter, area);
-        if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
-            m_figure->PaintFocusFrame(painter);
-        qtcontrols::PaintLayer(painter, layer, event->region());
+        PaintBack(painter, event->region(), layer);
         PaintMemoOverLesson(painter, event->region());
         return;
     }
     const std::size_t front = m_layer.Front();
     m_background.Update(size(), devicePixelRatio(), [&](QPainter& back, const QRegion& stale) {
-        for (const QRect& area : stale)
-            m_surface.PaintOn(back, area);
-        if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
-            m_figure->PaintFocusFrame(back);
-        qtcontrols::PaintLayer(back, layer.first(front), stale);
+        PaintBack(back, stale, layer.first(front));
     });
     for (const QRect& area : event->region())
         m_background.CopyOnto(painter, area);
     qtcontrols::PaintLayer(painter, layer.subspan(front), event->region());
     PaintMemoOverLesson(painter, event->region());
+}
+
+// Within `area`: the surface, the focus band over it and `items` over both.
+void Form1Window::PaintBack(QPainter& painter, const QRegion& area,
+                            std::span<const controls::LayerItem> items) const
+{
+    for (const QRect& part : area)
+        m_surface.PaintOn(painter, part);
+    if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
+        m_figure->PaintFocusFrame(painter);
+    qtcontrols::PaintLayer(painter, items, area);
 }
 
 // Multiplied, the surface's white leaves the panel as it is and its strokes

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <span>
 #include <string>
 
 class QCheckBox;
@@ -86,6 +87,7 @@ private:
     void DescribeLengths();
 
     // Lays the memo strokes over the lesson's panel, within `area`.
+    void PaintBack(QPainter& painter, const QRegion& area, std::span<const controls::LayerItem> items) const;
     void PaintMemoOverLesson(QPainter& painter, const QRegion& area) const;
 
     // The client area as the class sees it, without the keyboard focus frame.
