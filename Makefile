@@ -77,7 +77,7 @@ bench: build
 # The page in headless Chromium: its size, first figure, time per move, memory,
 # and its drag against plain canvas pages, at full speed and four times slower.
 bench-web: web web-test-deps
-	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/bench.js
+	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node bench/web/bench.js
 
 # Makes the README's pictures of the window and of the page.
 screenshot: build web web-test-deps

@@ -5,7 +5,7 @@
 // moves were lost; the site's size and its first figure on a visit with the
 // network gone; and a drag of the page against plain canvas pages, the
 // platform's floor, at full speed and slowed four times (floors.js).
-//   ALTITUDE_WEB_PAGE=build-web/altitude.html node tests/web/bench.js
+//   ALTITUDE_WEB_PAGE=build-web/altitude.html node bench/web/bench.js
 // Times come from the browser's own trace and counters (microseconds): the
 // page's timer is too coarse for events this short. The machine's load
 // changes them all; the ratios to the floor, measured in the same run, much
@@ -15,7 +15,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { PageUrl, SitePath, launch, openPage, serveFolder } from './browser.js';
+import { PageUrl, SitePath, launch, openPage, serveFolder } from '../../tests/web/browser.js';
 import { compareWithFloors } from './floors.js';
 
 const Loads = 15;

@@ -12,7 +12,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { PageUrl } from './browser.js';
+import { PageUrl } from '../../tests/web/browser.js';
 
 const Floors = {
     'a 16 x 16 square': `context.fillStyle = n % 2 ? '#00f' : '#f00';
