@@ -176,6 +176,8 @@ for failing in rename,renameat,renameat2 fsync; do
     as=
 done
 refused "a name that is not UTF-8" --export "$work/out/$(printf 'sj\216O.svg')"
+refused "a second --export" --export "$out/bad.svg" --export "$out/$(printf 'bad\377.png')"
+refused "a second --export" --export "$out/bad.svg" --export "$out/bad.png"
 refused "a name across lines" --export "$out/$(printf 'two\nlines\033[2J')/bad.svg"
 refused "a loop of links" --export "$out/l1.svg"
 grep -q "l1.svg': .*loop" "$work/stderr" || fail "a loop of links: $(cat "$work/stderr")"
