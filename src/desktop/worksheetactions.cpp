@@ -98,23 +98,25 @@ void WorksheetActions::Save()
     dialog->open();
 }
 
-// A name without an extension takes that of the chosen kind; a file that
-// name then meets is replaced only when the teacher says so, as the dialog
-// would have asked about a name returned with its extension.
+// A name without an extension of a kind written here takes that of the
+// chosen kind, after whatever dots it has ("sankaku 1.5" becomes
+// "sankaku 1.5.png"); a file that name then meets is replaced only when the
+// teacher says so, as the dialog would have asked about a name returned
+// with its extension.
 void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
 {
-    if (!QFileInfo(fileName).suffix().isEmpty()) {
+    if (FormatOf(fileName)) {
         SaveTo(fileName);
         return;
     }
-    const QString named = fileName + QLatin1Char('.') + suffix;
+    const QString named = fileName + (fileName.endsWith(QLatin1Char('.')) ? suffix : QLatin1Char('.') + suffix);
     const QFileInfo existing(named);
     if (!existing.exists() || existing.isDir()) {
         SaveTo(named);
         return;
     }
     QMessageBox* box = Message(QMessageBox::Warning, QStringLiteral("図を保存"),
-                               QStringLiteral("「%1」は既にあります。上書きしますか？").arg(QDir::toNativeSeparators(named)),
+                               QStringLiteral("「%1」は既にあります。上書きしますか？").arg(ShownName(QDir::toNativeSeparators(named))),
                                QMessageBox::Yes | QMessageBox::No);
     box->setObjectName(QStringLiteral("replaceQuestion"));
     box->setDefaultButton(QMessageBox::No);
@@ -127,12 +129,13 @@ void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
 
 void WorksheetActions::SaveTo(const QString& fileName)
 {
-    const QString folder = QFileInfo(fileName).absolutePath();
-    if (QFileInfo(folder).isDir())
-        m_lastFolder = folder;
     const WriteResult result = WriteWorksheet(fileName, Source(), m_window.devicePixelRatio());
-    if (!result)
+    if (!result) {
         Tell(QStringLiteral("保存できませんでした"), DescribeFailure(result, fileName, Audience::Window));
+        return;
+    }
+    // Only a folder that took the file is worth opening again.
+    m_lastFolder = QFileInfo(fileName).absolutePath();
 }
 
 void WorksheetActions::Print()

@@ -251,20 +251,30 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_files.filePath("saved.png")), DeadlineMs);
         QCOMPARE(QImage(m_files.filePath("saved.png")).size(), QSize(1800, 1082));
 
-        // A name typed without its extension, which then names a file that
-        // is there: replaced only when the teacher says so.
-        QFile saved(m_files.filePath("saved.png"));
-        QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("an earlier worksheet") > 0);
-        saved.close();
-        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-            Type(OpenSaveDialog(), "saved");
-            QMessageBox* question = nullptr;
-            QTRY_VERIFY_WITH_TIMEOUT((question = m_window->findChild<QMessageBox*>("replaceQuestion")), DeadlineMs);
-            QVERIFY2(question->text().contains("saved.png"), qPrintable(question->text()));
-            question->button(answer)->click();
-            QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QMessageBox*>("replaceQuestion"), DeadlineMs);
-            QCOMPARE(QImage(saved.fileName()).isNull(), answer == QMessageBox::No);
+        // A name typed without its extension, or whose last dot starts none
+        // that is written here, which then names a file that is there:
+        // replaced only when the teacher says so.
+        for (const QString typed : {"saved", "sankaku 1.5"}) {
+            QFile saved(m_files.filePath(typed + ".png"));
+            QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("an earlier worksheet") > 0);
+            saved.close();
+            for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+                Type(OpenSaveDialog(), typed);
+                QMessageBox* question = nullptr;
+                QTRY_VERIFY_WITH_TIMEOUT((question = m_window->findChild<QMessageBox*>("replaceQuestion")), DeadlineMs);
+                QVERIFY2(question->text().contains(typed + ".png"), qPrintable(question->text()));
+                question->button(answer)->click();
+                QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QMessageBox*>("replaceQuestion"), DeadlineMs);
+                QCOMPARE(QImage(saved.fileName()).isNull(), answer == QMessageBox::No);
+            }
         }
+
+        // A folder that took no file is not offered again.
+        m_window->findChild<app::WorksheetActions*>()->SaveTo("/proc/figure.svg");
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((box = m_window->findChild<QMessageBox*>("worksheetMessage")), DeadlineMs);
+        box->close();
+        QCOMPARE(QFileInfo(OpenSaveDialog()->directory().absolutePath()), QFileInfo(m_files.path()));
     }
 
     void aFailedSaveSaysSoAndLeavesNoFile_data()
