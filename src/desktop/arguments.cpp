@@ -1,5 +1,6 @@
 #include "arguments.h"
 
+#include "failuretext.h"
 #include "worksheet.h"
 
 #include "figure/lessoncontrols.h"
@@ -82,14 +83,14 @@ CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& op
         return Refuse(QStringLiteral("--export needs the name of the file to write"));
     if (!FormatOf(request.File))
         return Refuse(QStringLiteral("cannot tell what to write to '%1': its name must end in .svg, .png or .pdf")
-                          .arg(request.File));
+                          .arg(ShownName(request.File)));
     if (parser.isSet(options.size)) {
         const std::optional<QSize> size = ReadSize(parser.value(options.size));
         if (!size)
             return Refuse(QStringLiteral("--size must be WIDTHxHEIGHT in whole pixels from 1 to %1, such as"
                                          " 900x541, not '%2'")
                               .arg(LargestSide)
-                              .arg(parser.value(options.size)));
+                              .arg(ShownName(parser.value(options.size))));
         request.Pose.Width = float(size->width());
         request.Pose.Height = float(size->height());
     }
@@ -98,7 +99,7 @@ CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& op
         const qlonglong degrees = parser.value(options.angle).toLongLong(&whole);
         if (!whole)
             return Refuse(QStringLiteral("--angle must be a whole number of degrees, such as 90, not '%1'")
-                              .arg(parser.value(options.angle)));
+                              .arg(ShownName(parser.value(options.angle))));
         request.Pose.AngleA = degrees;
     }
     if (parser.isSet(options.lesson)) {
@@ -107,7 +108,7 @@ CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& op
         if (!whole || step < 0 || step > figure::LessonLastStep)
             return Refuse(QStringLiteral("--lesson must be a step from 0 to %1, not '%2'")
                               .arg(figure::LessonLastStep)
-                              .arg(parser.value(options.lesson)));
+                              .arg(ShownName(parser.value(options.lesson))));
         request.Pose.Lesson = step;
     }
     if (parser.isSet(options.blanks) && request.Pose.Lesson == 0)
@@ -131,10 +132,12 @@ bool AsksForExport(int argc, char** argv)
 
 std::optional<int> RefuseNameNotAsGiven(int argc, char** argv)
 {
+    // Every name, not only the first: a second --export is refused later,
+    // but its name must not reach the toolkit mangled before that.
     for (int i = 1; i < argc; ++i) {
         QByteArray name;
         if (std::strcmp(argv[i], "--export") == 0 && i + 1 < argc)
-            name = argv[i + 1];
+            name = argv[++i];
         else if (std::strncmp(argv[i], "--export=", 9) == 0)
             name = argv[i] + 9;
         else
@@ -142,13 +145,10 @@ std::optional<int> RefuseNameNotAsGiven(int argc, char** argv)
         // The toolkit reads every argument as UTF-8, and would write bytes
         // that are not as another name, with U+FFFD in their place.
         if (QFile::encodeName(QFile::decodeName(name)) == name)
-            return std::nullopt;
-        QByteArray shown;
-        for (const char byte : name)
-            shown += byte >= 0x20 && byte < 0x7F ? QByteArray(1, byte) : "\\x" + QByteArray::number(uchar(byte), 16).rightJustified(2, '0');
+            continue;
         std::fprintf(stderr, "%s: could not write '%s': its name is not UTF-8, the encoding of file names here,"
                              " so it cannot be written as given\n",
-                     qUtf8Printable(QCoreApplication::applicationName()), shown.constData());
+                     qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(ShownName(name)));
         return 2;
     }
     return std::nullopt;
@@ -180,7 +180,7 @@ CommandLine HandleArguments(const QStringList& arguments)
     };
 
     if (!parser.parse(arguments))
-        return mistake(parser.errorText());
+        return mistake(ShownName(parser.errorText()));
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
         return {0, std::nullopt};
@@ -190,7 +190,15 @@ CommandLine HandleArguments(const QStringList& arguments)
         return {0, std::nullopt};
     }
     if (!parser.positionalArguments().isEmpty())
-        return mistake(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+        return mistake(QStringLiteral("unexpected argument '%1'").arg(ShownName(parser.positionalArguments().constFirst())));
+    // Which of two values was meant cannot be told, and two files are not
+    // written by one run: an option given twice is a mistake, not a choice.
+    const QStringList given = parser.optionNames();
+    for (const QCommandLineOption* option : {&exporting.file, &exporting.size, &exporting.angle, &exporting.lengths,
+                                             &exporting.noGrid, &exporting.lesson, &exporting.blanks}) {
+        if (given.count(option->names().constFirst()) > 1)
+            return mistake(QStringLiteral("--%1 is given more than once").arg(option->names().constFirst()));
+    }
     if (parser.isSet(exporting.file))
         return ReadExport(parser, exporting);
     for (const QCommandLineOption* option : {&exporting.size, &exporting.angle, &exporting.lengths, &exporting.noGrid,

@@ -6,9 +6,15 @@
 
 #include <QApplication>
 
+#include <csignal>
+
 int main(int argc, char** argv)
 {
     app::PrepareToolkit();
+    // A limit on file size (ulimit -f) fails a write with EFBIG, which every
+    // writer here reports, instead of ending the program, and with it the
+    // window and the teacher's memo: a print spooled to a file too.
+    std::signal(SIGXFSZ, SIG_IGN);
     // A worksheet written from the command line shows no window.
     const bool exporting = app::AsksForExport(argc, argv);
     if (exporting) {

@@ -1,5 +1,6 @@
 #include "worksheetactions.h"
 
+#include "failuretext.h"
 #include "form1window.h"
 #include "worksheet.h"
 #include "worksheetfile.h"
@@ -24,59 +25,6 @@ namespace {
 
 const QString PngFilter = QStringLiteral("PNG 画像 (*.png)");
 const QString SvgFilter = QStringLiteral("SVG 図形 (*.svg)");
-
-// Why a file was not written, in the words of the window: the file, the
-// cause, and whether a file of that name was left as it was.
-QString Explain(const WriteResult& result, const QString& fileName)
-{
-    const QString name = QDir::toNativeSeparators(fileName);
-    const QString folder = QDir::toNativeSeparators(QFileInfo(fileName).absolutePath());
-    QString text;
-    switch (result.Failure) {
-    case WriteFailure::None:
-        break;
-    case WriteFailure::UnknownKind:
-        text = QStringLiteral("「%1」には保存できません。名前の終わりを .png（画像）か .svg（図形）にしてください。").arg(name);
-        break;
-    case WriteFailure::InvalidName:
-        text = QStringLiteral("「%1」という名前は保存先で使えない文字を含むため、保存できませんでした。別の名前を選んでください。")
-                   .arg(name);
-        break;
-    case WriteFailure::NameTooLong:
-        text = QStringLiteral("「%1」という名前が保存先には長すぎるため、保存できませんでした。短い名前を選んでください。").arg(name);
-        break;
-    case WriteFailure::Folder:
-        text = QStringLiteral("「%1」という名前のフォルダがあるため、保存できませんでした。別の名前を選んでください。").arg(name);
-        break;
-    case WriteFailure::NoFolder:
-        text = QStringLiteral("保存先のフォルダ「%1」が見つからないため、「%2」に保存できませんでした。").arg(folder, name);
-        break;
-    case WriteFailure::NotPermitted:
-        text = QStringLiteral("フォルダ「%1」に書き込む権限がないため、「%2」に保存できませんでした。別の場所を選んでください。")
-                   .arg(folder, name);
-        break;
-    case WriteFailure::ReadOnlyFile:
-        text = QStringLiteral("「%1」は読み取り専用のため、上書きできませんでした。別の名前を選んでください。").arg(name);
-        break;
-    case WriteFailure::ReadOnlyDisk:
-        text = QStringLiteral("フォルダ「%1」が読み取り専用のディスクにあるため、「%2」に保存できませんでした。別の場所を選んでください。")
-                   .arg(folder, name);
-        break;
-    case WriteFailure::NoRoom:
-        text = QStringLiteral("ディスクがいっぱいか、書き込める容量の上限に達したため、「%1」に保存できませんでした。").arg(name);
-        break;
-    case WriteFailure::WriteFailed:
-        text = QStringLiteral("「%1」への書き込みでエラーが起きたため（%2）、保存できませんでした。")
-                   .arg(name, result.Detail.isEmpty() ? QStringLiteral("原因不明") : result.Detail);
-        break;
-    case WriteFailure::TooLarge:
-        text = QStringLiteral("図が大きすぎて画像「%1」を作れませんでした。SVG 図形で保存してください。").arg(name);
-        break;
-    }
-    if (result.Existed)
-        text += QStringLiteral("元のファイルは変わっていません。");
-    return text;
-}
 
 // The toolkit's own dialogs - the print dialog, the file dialog's views and
 // menus, a message box's buttons - speak English unless given the toolkit's
@@ -150,23 +98,25 @@ void WorksheetActions::Save()
     dialog->open();
 }
 
-// A name without an extension takes that of the chosen kind; a file that
-// name then meets is replaced only when the teacher says so, as the dialog
-// would have asked about a name returned with its extension.
+// A name without an extension of a kind written here takes that of the
+// chosen kind, after whatever dots it has ("sankaku 1.5" becomes
+// "sankaku 1.5.png"); a file that name then meets is replaced only when the
+// teacher says so, as the dialog would have asked about a name returned
+// with its extension.
 void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
 {
-    if (!QFileInfo(fileName).suffix().isEmpty()) {
+    if (FormatOf(fileName)) {
         SaveTo(fileName);
         return;
     }
-    const QString named = fileName + QLatin1Char('.') + suffix;
+    const QString named = fileName + (fileName.endsWith(QLatin1Char('.')) ? suffix : QLatin1Char('.') + suffix);
     const QFileInfo existing(named);
     if (!existing.exists() || existing.isDir()) {
         SaveTo(named);
         return;
     }
     QMessageBox* box = Message(QMessageBox::Warning, QStringLiteral("図を保存"),
-                               QStringLiteral("「%1」は既にあります。上書きしますか？").arg(QDir::toNativeSeparators(named)),
+                               QStringLiteral("「%1」は既にあります。上書きしますか？").arg(ShownName(QDir::toNativeSeparators(named))),
                                QMessageBox::Yes | QMessageBox::No);
     box->setObjectName(QStringLiteral("replaceQuestion"));
     box->setDefaultButton(QMessageBox::No);
@@ -179,12 +129,13 @@ void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
 
 void WorksheetActions::SaveTo(const QString& fileName)
 {
-    const QString folder = QFileInfo(fileName).absolutePath();
-    if (QFileInfo(folder).isDir())
-        m_lastFolder = folder;
     const WriteResult result = WriteWorksheet(fileName, Source(), m_window.devicePixelRatio());
-    if (!result)
-        Tell(QStringLiteral("保存できませんでした"), Explain(result, fileName));
+    if (!result) {
+        Tell(QStringLiteral("保存できませんでした"), DescribeFailure(result, fileName, Audience::Window));
+        return;
+    }
+    // Only a folder that took the file is worth opening again.
+    m_lastFolder = QFileInfo(fileName).absolutePath();
 }
 
 void WorksheetActions::Print()
@@ -211,7 +162,7 @@ void WorksheetActions::Print()
         if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty()) {
             const WriteResult result = PrintToFile(*m_printer, Source());
             if (!result)
-                Tell(title, Explain(result, m_printer->outputFileName()));
+                Tell(title, DescribeFailure(result, m_printer->outputFileName(), Audience::Window));
         } else if (!PrintWorksheet(*m_printer, Source())) {
             Tell(title, QStringLiteral("プリンタを使えなかったため、印刷できませんでした。"));
         }

@@ -44,7 +44,10 @@ std::optional<QByteArray> Pdf(const QPageLayout& layout, int resolution, const Q
     return pdf;
 }
 
-WriteFailure FailureOf(int error)
+// What an error number means depends on the step that met it: no
+// permission to open the file there is a read-only file, no permission to
+// make one is a folder that takes none.
+WriteFailure FailureOf(Replacement::Step step, int error)
 {
     switch (error) {
     case ENOENT:
@@ -52,7 +55,7 @@ WriteFailure FailureOf(int error)
         return WriteFailure::NoFolder;
     case EACCES:
     case EPERM:
-        return WriteFailure::NotPermitted;
+        return step == Replacement::Step::Open ? WriteFailure::ReadOnlyFile : WriteFailure::NotPermitted;
     case EROFS:
         return WriteFailure::ReadOnlyDisk;
     case ENOSPC:
@@ -61,21 +64,17 @@ WriteFailure FailureOf(int error)
         return WriteFailure::NoRoom;
     case ENAMETOOLONG:
         return WriteFailure::NameTooLong;
+    case ELOOP:
+        return WriteFailure::LinkLoop;
     case EINVAL:
     case EILSEQ:
-        return WriteFailure::InvalidName;
+        return step == Replacement::Step::Open || step == Replacement::Step::Create ? WriteFailure::InvalidName
+                                                                                      : WriteFailure::WriteFailed;
     case EISDIR:
         return WriteFailure::Folder;
     default:
         return WriteFailure::WriteFailed;
     }
-}
-
-// Root may write any file, but one that nobody may write was made read-only
-// on purpose, and is left alone too.
-bool MayReplace(const QFileInfo& file)
-{
-    return file.isWritable() && (file.permissions() & (QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
 }
 
 // Puts `contents` in place under `fileName`: exactly that name or none, and
@@ -85,21 +84,18 @@ WriteResult Store(const QString& fileName, const QByteArray& contents)
     const QByteArray nativeName = QFile::encodeName(fileName);
     if (nativeName.contains('\0') || QFile::decodeName(nativeName) != fileName)
         return {WriteFailure::InvalidName, {}};
-    QFileInfo target(fileName);
-    if (target.isDir())
-        return {WriteFailure::Folder, {}};
-    if (target.isSymLink())
-        target.setFile(target.symLinkTarget());
-    const bool existed = target.exists();
-    if (existed && !MayReplace(target))
-        return {WriteFailure::ReadOnlyFile, {}, true};
-    const int error = ReplaceFileContents(QFile::encodeName(target.filePath()), contents);
-    if (error == 0)
+    const Replacement done = ReplaceFileContents(nativeName, contents);
+    if (done.Failed == Replacement::Step::None)
         return {};
+    WriteResult result{FailureOf(done.Failed, done.Error), QString::fromLocal8Bit(std::strerror(done.Error)),
+                       done.Existed && done.KeptCopy.isEmpty()};
+    result.Folder = QFileInfo(QFile::decodeName(done.Target.isEmpty() ? nativeName : done.Target)).absolutePath();
+    result.KeptCopy = QFile::decodeName(done.KeptCopy);
     // A folder that is there but takes no new files (/proc) says it has none.
-    if (FailureOf(error) == WriteFailure::NoFolder && QFileInfo(target.absolutePath()).isDir())
-        return {WriteFailure::NotPermitted, {}, existed};
-    return {FailureOf(error), QString::fromLocal8Bit(std::strerror(error)), existed};
+    if (result.Failure == WriteFailure::NoFolder && done.Failed == Replacement::Step::Create &&
+        QFileInfo(result.Folder).isDir())
+        result.Failure = WriteFailure::NotPermitted;
+    return result;
 }
 
 } // namespace

@@ -21,6 +21,7 @@ enum class WriteFailure {
     ReadOnlyFile, // the file is there and may not be written
     ReadOnlyDisk, // the folder lies on a disk that is only read
     NoRoom,       // the disk is full, or a quota or a limit on a file's size is reached
+    LinkLoop,     // a symbolic link that leads round in a loop, or through too many links
     WriteFailed,  // the system failed otherwise: an error of the drive, say
     TooLarge,     // no picture that large could be made
 };
@@ -29,6 +30,8 @@ struct WriteResult {
     WriteFailure Failure = WriteFailure::None;
     QString Detail;       // the system's own words, where it had any
     bool Existed = false; // a file of that name was there, and is as it was
+    QString Folder{};     // the folder the file is in, at the end of any links; empty for the name's own
+    QString KeptCopy{};   // where the whole new file stays when writing the old one in place failed
 
     [[nodiscard]] explicit operator bool() const { return Failure == WriteFailure::None; }
 };

@@ -8,7 +8,7 @@ binary=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 chmod 700 "$work"
-trap 'rm -rf "$work"' EXIT
+trap 'umount "$work/disk" 2>/dev/null; chattr -i "$work/out/earlier.png" 2>/dev/null; rm -rf "$work"' EXIT
 mkdir "$work/runtime" "$work/out"
 chmod 700 "$work/runtime"
 
@@ -16,9 +16,11 @@ run() { # expected-status arguments...
     expected=$1
     shift
     # Files may grow to ${size_limit:-unlimited} blocks of 512 bytes; going past
-    # fails the write, as a full disk does, rather than ending the program.
-    (trap '' XFSZ && ulimit -f "${size_limit:-unlimited}" &&
-        exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/runtime" \
+    # fails the write, as a full disk does, rather than ending the program
+    # (which nothing here helps by ignoring SIGXFSZ). $as runs it another way:
+    # as another user, or under strace.
+    (ulimit -f "${size_limit:-unlimited}" &&
+        exec ${as:-} env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="${runtime:-$work/runtime}" \
             "$binary" "$@") >"$work/stdout" 2>"$work/stderr"
     status=$?
     [ "$status" -eq "$expected" ] || fail "'$*' exited with $status, expected $expected: $(cat "$work/stderr")"
@@ -68,22 +70,67 @@ pdftotext "$work/out/blanks.pdf" "$work/blanks.txt" || fail "the PDF with blanks
 grep -q "3.2 × 5 ＝" "$work/blanks.txt" || fail "the PDF with blanks has no factors: $(cat "$work/blanks.txt")"
 grep -qE "16|37|53" "$work/blanks.txt" && fail "the PDF with blanks shows an answer: $(cat "$work/blanks.txt")"
 
+# A save leaves the file it replaces the same file, whoever saves: owner,
+# group, mode, ACL, attributes and every name of it; links lead to the file.
+same=$work/same
+mkdir -p "$same" "$work/locked" "$work/home/runtime"
+printf x >"$same/theirs.svg" && printf x >"$same/root.svg" && printf x >"$same/acl.svg" && printf x >"$same/h1.svg"
+printf x >"$same/c.svg" && printf x >"$work/locked/mine.svg" && ln "$same/h1.svg" "$same/h2.svg"
+ln -s b.svg "$same/a.svg" && ln -s c.svg "$same/b.svg" && ln -s e.svg "$same/d.svg"
+identity() { stat -c '%u:%g %a %h' "$1" && getfacl -cp "$1" && getfattr --absolute-names -d "$1"; }
+kept() { # what file: saved over, the file has new contents and nothing else changed
+    was=$(identity "$2")
+    run 0 --export "$2"
+    [ -s "$work/stderr" ] && fail "$1: $(cat "$work/stderr")"
+    [ "$(identity "$2")" = "$was" ] || fail "$1: $(identity "$2"), was $was"
+    grep -q '<svg ' "$2" || fail "$1: the file was not written"
+    ls -A "$same" "$work/locked" "$work/home" | grep '^\.altitude-' && fail "$1: a temporary file was left"
+}
+if [ "$(id -u)" -eq 0 ] && setfacl -m u:1236:rw "$same/acl.svg" && setfattr -n user.note -v 3 "$same/acl.svg"; then
+    chown 1234:1234 "$same/root.svg" && chmod 640 "$same/root.svg"
+    kept "root saving over another's 0640 file" "$same/root.svg"
+    kept "an ACL and a user attribute" "$same/acl.svg"
+    # A colleague of group 2000, in a folder of that group: in place.
+    chown 1234:2000 "$same" "$same/theirs.svg" && chmod 775 "$same" && chmod 664 "$same/theirs.svg"
+    chown -R 1235 "$work/home" "$work/locked/mine.svg" && chmod 711 "$work" && chmod 700 "$work/home/runtime"
+    as="setpriv --reuid=1235 --regid=1235 --groups=2000 env HOME=$work/home TMPDIR=$work/home" runtime=$work/home/runtime
+    kept "a colleague's save" "$same/theirs.svg"
+    kept "a file in a folder that takes no new file" "$work/locked/mine.svg"
+    as= runtime=
+else
+    echo "SKIP: not root, or no ACL or user attribute here: owner, group, ACL and attributes not tried" >&2
+fi
+kept "a second hard link" "$same/h2.svg"
+cmp -s "$same/h1.svg" "$same/h2.svg" || fail "the first hard link kept the old contents"
+run 0 --export "$same/a.svg"
+run 0 --export "$same/d.svg"
+[ "$(readlink "$same/a.svg") $(readlink "$same/b.svg") $(readlink "$same/d.svg")" = "b.svg c.svg e.svg" ] ||
+    fail "a link was replaced: $(ls -l "$same")"
+grep -q '<svg ' "$same/c.svg" && grep -q '<svg ' "$same/e.svg" || fail "a chain or a dangling link did not lead to its file"
+# After the rename, the folder is synced, or a power cut may lose the new name.
+as="strace -f -qq -y -o $work/trace -e trace=rename,fsync env ASAN_OPTIONS=detect_leaks=0"
+run 0 --export "$same/c.svg"
+as=
+grep -A 1 ' rename(' "$work/trace" | grep -q "fsync([0-9]*<$same>) *= 0" || fail "no sync of the folder: $(cat "$work/trace")"
+
 # Mistakes: one line each, status 2, and nothing written, not even a
 # temporary file beside the target; earlier worksheets stay byte for byte.
-mkdir "$work/out/folder.svg"
+out=$work/out
+mkdir "$out/folder.svg"
 for kind in svg png pdf; do
-    printf 'an earlier worksheet' >"$work/out/earlier.$kind"
+    printf 'an earlier worksheet' >"$out/earlier.$kind"
 done
-before=$(ls -A "$work/out")
+ln -s l2.svg "$out/l1.svg" && ln -s l1.svg "$out/l2.svg"
+before=$(ls -A "$out")
 refused() { # what arguments...
     what=$1
     shift
     run 2 "$@"
     [ "$(wc -l <"$work/stderr")" -eq 1 ] || fail "$what: not one line on standard error: $(cat "$work/stderr")"
     grep -q "^altitude: " "$work/stderr" || fail "$what: no clear message: $(cat "$work/stderr")"
-    [ "$(ls -A "$work/out")" = "$before" ] || fail "$what: left $(ls -A "$work/out")"
+    [ "$(ls -A "$out")" = "$before" ] || fail "$what: left $(ls -A "$out")"
     for kind in svg png pdf; do
-        [ "$(cat "$work/out/earlier.$kind")" = "an earlier worksheet" ] || fail "$what: earlier.$kind changed"
+        [ "$(cat "$out/earlier.$kind")" = "an earlier worksheet" ] || fail "$what: earlier.$kind changed"
     done
 }
 size_limit=1
@@ -92,10 +139,48 @@ for kind in svg png pdf; do
     grep -q "disk is full.*unchanged" "$work/stderr" || fail "a full disk, $kind: $(cat "$work/stderr")"
 done
 size_limit=
+# A disk that is full (ENOSPC, where a size limit gives EFBIG), then the same
+# disk read-only, which is no read-only file.
+mkdir "$work/disk"
+if mount -t tmpfs -o size=64k tmpfs "$work/disk" 2>/dev/null; then
+    out=$work/disk
+    for kind in svg png pdf; do
+        printf 'an earlier worksheet' >"$out/earlier.$kind"
+    done
+    dd if=/dev/zero of="$out/filler" bs=1k 2>/dev/null
+    before=$(ls -A "$out")
+    refused "a full disk" --export "$out/earlier.svg"
+    grep -q "disk is full.*No space left on device.*unchanged" "$work/stderr" || fail "ENOSPC: $(cat "$work/stderr")"
+    mount -o remount,ro "$out"
+    refused "a read-only disk" --export "$out/earlier.svg"
+    grep -q "disk is read-only" "$work/stderr" || fail "a read-only disk: $(cat "$work/stderr")"
+    umount "$out"
+    out=$work/out before=$(ls -A "$work/out")
+else
+    echo "SKIP: no tmpfs may be mounted here: the full and the read-only disk not tried" >&2
+fi
 chmod 444 "$work/out/earlier.svg"
 refused "a read-only file" --export "$work/out/earlier.svg"
 grep -q "read-only" "$work/stderr" || fail "a read-only file: $(cat "$work/stderr")"
+chmod 644 "$out/earlier.svg"
+if chattr +i "$out/earlier.png" 2>/dev/null; then
+    refused "an immutable file" --export "$out/earlier.png"
+    chattr -i "$out/earlier.png"
+else
+    echo "SKIP: chattr +i is not allowed here: an immutable file not tried" >&2
+fi
+# A rename and a sync that fail, made to fail by strace.
+for failing in rename,renameat,renameat2 fsync; do
+    as="strace -f -qq -o /dev/null -e trace=$failing -e inject=$failing:error=EIO env ASAN_OPTIONS=detect_leaks=0"
+    refused "a failing $failing" --export "$out/earlier.svg"
+    as=
+done
 refused "a name that is not UTF-8" --export "$work/out/$(printf 'sj\216O.svg')"
+refused "a second --export" --export "$out/bad.svg" --export "$out/$(printf 'bad\377.png')"
+refused "a second --export" --export "$out/bad.svg" --export "$out/bad.png"
+refused "a name across lines" --export "$out/$(printf 'two\nlines\033[2J')/bad.svg"
+refused "a loop of links" --export "$out/l1.svg"
+grep -q "l1.svg': .*loop" "$work/stderr" || fail "a loop of links: $(cat "$work/stderr")"
 refused "an empty size" --export "$work/out/bad.svg" --size 0x0
 refused "a negative size" --export "$work/out/bad.png" --size -900x541
 refused "a size that is no number" --export "$work/out/bad.svg" --size wide
@@ -109,6 +194,26 @@ refused "no file named" --export
 refused "a missing value" --export "$work/out/bad.svg" --size
 refused "a lesson step past the last" --export "$work/out/bad.svg" --lesson 10
 refused "blanks without a lesson" --export "$work/out/bad.pdf" --blanks
+
+# SIGTERM, SIGHUP and SIGINT in the middle of a save (strace sends each as
+# the new file is synced) end the program as before, once that is removed.
+for signal in TERM:143 HUP:129 INT:130; do
+    as="env --default-signal=INT strace -f -qq -o /dev/null -e trace=fsync -e inject=fsync:signal=${signal%:*}:when=1
+        env ASAN_OPTIONS=detect_leaks=0"
+    (run "${signal#*:}" --export "$out/earlier.svg") 2>"$work/job" || fail "SIG${signal%:*}: $(cat "$work/job")"
+    [ "$(ls -A "$out")" = "$before" ] && [ "$(cat "$out/earlier.svg")" = "an earlier worksheet" ] ||
+        fail "SIG${signal%:*} during a save left $(ls -A "$out")"
+done
+as=
+
+# A write in place that fails (at its close) says so, and names the copy it
+# kept of the whole new file.
+as="strace -f -qq -o /dev/null -P $same/h1.svg -e trace=close -e inject=close:error=EIO env ASAN_OPTIONS=detect_leaks=0"
+run 2 --export "$same/h1.svg" --angle 60
+as=
+copy=$(sed -n "s/.* in place .* kept as '\(.*\)'$/\1/p" "$work/stderr")
+run 0 --export "$work/sixty.svg" --angle 60
+[ -n "$copy" ] && cmp -s "$copy" "$work/sixty.svg" || fail "no whole copy kept: $(cat "$work/stderr")"
 
 # Listed in --help; an export option alone is a mistake of the usual kind.
 run 0 --help

@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -22,7 +23,6 @@
 
 #include <sys/resource.h>
 
-#include <csignal>
 
 using app::Form1Window;
 
@@ -251,27 +251,37 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(m_files.filePath("saved.png")), DeadlineMs);
         QCOMPARE(QImage(m_files.filePath("saved.png")).size(), QSize(1800, 1082));
 
-        // A name typed without its extension, which then names a file that
-        // is there: replaced only when the teacher says so.
-        QFile saved(m_files.filePath("saved.png"));
-        QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("an earlier worksheet") > 0);
-        saved.close();
-        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-            Type(OpenSaveDialog(), "saved");
-            QMessageBox* question = nullptr;
-            QTRY_VERIFY_WITH_TIMEOUT((question = m_window->findChild<QMessageBox*>("replaceQuestion")), DeadlineMs);
-            QVERIFY2(question->text().contains("saved.png"), qPrintable(question->text()));
-            question->button(answer)->click();
-            QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QMessageBox*>("replaceQuestion"), DeadlineMs);
-            QCOMPARE(QImage(saved.fileName()).isNull(), answer == QMessageBox::No);
+        // A name typed without its extension, or whose last dot starts none
+        // that is written here, which then names a file that is there:
+        // replaced only when the teacher says so.
+        for (const QString typed : {"saved", "sankaku 1.5"}) {
+            QFile saved(m_files.filePath(typed + ".png"));
+            QVERIFY(saved.open(QIODevice::WriteOnly) && saved.write("an earlier worksheet") > 0);
+            saved.close();
+            for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+                Type(OpenSaveDialog(), typed);
+                QMessageBox* question = nullptr;
+                QTRY_VERIFY_WITH_TIMEOUT((question = m_window->findChild<QMessageBox*>("replaceQuestion")), DeadlineMs);
+                QVERIFY2(question->text().contains(typed + ".png"), qPrintable(question->text()));
+                question->button(answer)->click();
+                QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<QMessageBox*>("replaceQuestion"), DeadlineMs);
+                QCOMPARE(QImage(saved.fileName()).isNull(), answer == QMessageBox::No);
+            }
         }
+
+        // A folder that took no file is not offered again.
+        m_window->findChild<app::WorksheetActions*>()->SaveTo("/proc/figure.svg");
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((box = m_window->findChild<QMessageBox*>("worksheetMessage")), DeadlineMs);
+        box->close();
+        QCOMPARE(QFileInfo(OpenSaveDialog()->directory().absolutePath()), QFileInfo(m_files.path()));
     }
 
     void aFailedSaveSaysSoAndLeavesNoFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to; 0 for no limit
-        QTest::addColumn<bool>("earlier");  // a worksheet of that name is there: read-only, unless the disk fills
+        QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to; 0 for no limit, -1 for a read-only disk
+        QTest::addColumn<bool>("earlier");  // a worksheet of that name is there: read-only, unless the disk is at fault
         QTest::addColumn<QString>("says");
         QTest::newRow("a folder of that name") << "folder.png" << 0 << false << "フォルダがある";
         QTest::newRow("no such folder") << "none/figure.svg" << 0 << false << "見つからない";
@@ -279,6 +289,7 @@ private slots:
         QTest::newRow("a read-only file") << "figure.svg" << 0 << true << "読み取り専用";
         for (const char* kind : {"svg", "pdf", "png"})
             QTest::newRow(kind) << QString("figure.%1").arg(kind) << 1024 << true << "ディスクがいっぱい";
+        QTest::newRow("a read-only disk") << "disk/figure.svg" << -1 << true << "ディスクが読み取り専用のため";
         QTest::newRow("neither PNG nor SVG") << "figure.jpg" << 0 << false << ".png";
     }
 
@@ -289,7 +300,14 @@ private slots:
         QFETCH(bool, earlier);
         QFETCH(QString, says);
         QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir("folder.png"));
+        QVERIFY(QDir(folder.path()).mkdir("folder.png") && QDir(folder.path()).mkdir("disk"));
+        const QString disk = folder.filePath("disk");
+        if (sizeLimit < 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", disk}) != 0)
+            QSKIP("no tmpfs may be mounted here (as root, it may): a read-only disk is not tried");
+        const auto unmount = qScopeGuard([&] {
+            if (sizeLimit < 0)
+                QProcess::execute("umount", {disk});
+        });
         const QString path = name.startsWith('/') ? name : folder.filePath(name);
         const QByteArray earlierBytes = "an earlier worksheet";
         QFile earlierFile(path);
@@ -297,22 +315,28 @@ private slots:
         earlierFile.close();
         if (earlier && !sizeLimit)
             earlierFile.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (sizeLimit < 0)
+            QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", disk}), 0);
         const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        // A memo on the figure, which the window keeps whatever the save met.
+        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
+        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 100});
+        QTest::mouseMove(m_window.get(), {700, 100});
+        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {700, 100});
 
         auto* worksheets = m_window->findChild<app::WorksheetActions*>();
         QVERIFY(worksheets);
-        if (sizeLimit) {
+        if (sizeLimit > 0) {
             // Going past the limit fails the write, as a full disk does,
-            // rather than ending the process.
+            // rather than ending the process, which nothing here helps by
+            // ignoring SIGXFSZ.
             rlimit saved{};
             getrlimit(RLIMIT_FSIZE, &saved);
-            const auto previous = std::signal(SIGXFSZ, SIG_IGN);
             rlimit small = saved;
             small.rlim_cur = rlim_t(sizeLimit);
             setrlimit(RLIMIT_FSIZE, &small);
             worksheets->SaveTo(path);
             setrlimit(RLIMIT_FSIZE, &saved);
-            std::signal(SIGXFSZ, previous);
         } else {
             worksheets->SaveTo(path);
         }
@@ -328,6 +352,8 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
         QVERIFY(earlier ? earlierFile.open(QIODevice::ReadOnly) && earlierFile.readAll() == earlierBytes
                         : !QFileInfo(path).isFile());
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_window->grab().toImage().pixelColor(650, 100), QColor(0, 0, 192));
     }
 
     void ctrlPOpensThePrintDialog()
