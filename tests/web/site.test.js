@@ -112,6 +112,25 @@ test('behind a server that redirects /index.html, says it is kept only once it i
     await page.close();
 });
 
+// A first visit, no worker yet, over a 9 KB/s link: in every frame the
+// waiting words, never the sentence that it cannot start; and part way, how
+// much of the page has arrived.
+test('says the figure is on its way over a slow first visit, never that it cannot start', async () => {
+    const tab = await browser.newPage();
+    await tab.evaluateOnNewDocument(() => requestAnimationFrame(function look() {
+        const [stuck, bar] = [document.getElementById('stuck'), document.getElementById('arrived')];
+        window.seen = { ...window.seen, [stuck && getComputedStyle(stuck).visibility]: true, [bar && bar.value / bar.max]: true };
+        requestAnimationFrame(look);
+    }));
+    await (await tab.createCDPSession()).send('Network.emulateNetworkConditions',
+        { offline: false, latency: 0, downloadThroughput: 9000, uploadThroughput: 9000 });
+    await tab.goto(`http://localhost:${server.port}/`, { waitUntil: 'load', timeout: 60000 });
+    await figureShown(tab);
+    const seen = Object.keys(await tab.evaluate(() => window.seen));
+    assert.ok(!seen.includes('visible') && seen.includes('hidden') && seen.some((part) => part > 0.1 && part < 0.9), `${seen}`);
+    await tab.close();
+});
+
 // Without coalesced events merged moves may turn A by less, but the right way.
 test('turns A the right way from a plain-http address', async () => {
     const school = `http://school.test:${server.port}`;
