@@ -8,21 +8,26 @@ import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, beforeEach, test } from 'node:test';
 
-import { Colors, PagePath, SitePath, angle, figureShown, launch, mouseDrag, openPage, pixel, poll, serveFolder,
-    waitFor } from './browser.js';
+import { Colors, PagePath, SitePath, angle, figureShown, launch, launchFirefox, mouseDrag, openPage, pixel, poll,
+    serveFolder, waitFor } from './browser.js';
 
 const work = mkdtempSync(join(tmpdir(), 'altitude-site-'));
 const root = join(work, 'root');
 let server, browser, page, record;
 
 // While the network is gone, the servers drop every request, as it would.
+// How the site's server may answer a request itself, or not (false).
 let down = false;
-beforeEach(() => { down = false; });
+let misbehave;
+beforeEach(() => {
+    down = false;
+    misbehave = () => false;
+});
 const dropped = (request) => down && !!request.socket.destroy();
 
 before(async () => {
     cpSync(SitePath, root, { recursive: true });
-    server = await serveFolder(root, dropped);
+    server = await serveFolder(root, (request, response) => dropped(request) || misbehave(request, response));
     // school.test is 127.0.0.1, yet neither loopback nor a secure context.
     browser = await launch({ args: ['--host-resolver-rules=MAP school.test 127.0.0.1',
                                     '--disable-features=HttpsUpgrades'] });
@@ -63,6 +68,41 @@ test('installs, and works with the network gone after one visit', async () => {
     assertQuiet(server.origin);
 });
 
+// The page itself stalled after its headers and 64 KB, crawling at 5 KB/s, a
+// portal's login page, a redirect to one: the kept page, whole, within 5 s
+// of the request by the page's own clock, in Chromium and in Firefox.
+const html = (response) => response.writeHead(200, { 'Content-Type': 'text/html' });
+const Misbehaving = {
+    'stalls after 64 KB': (response, body) => html(response).write(body.subarray(0, 65536)),
+    'crawls at 5 KB/s': (response, body, sent = 0) => {
+        const crawl = setInterval(() => (response.destroyed ? clearInterval(crawl)
+            : response.write(body.subarray(sent, (sent += 500)))), 100);
+        html(response);
+    },
+    'sends a portal': (response) => html(response).end('<!DOCTYPE html><html><title>ログイン</title><form></form></html>'),
+    'redirects to a portal': (response) => response.writeHead(302, { Location: '/portal' }).end(),
+};
+async function keptWhateverTheServer(tab, engine) {
+    for (const [how, answer] of Object.entries(Misbehaving)) {
+        misbehave = (request, response) => ['/', '/portal'].includes(request.url)
+            && ((request.url === '/' ? answer : Misbehaving['sends a portal'])(response, readFileSync(join(root, 'index.html'))), true);
+        await tab.reload({ waitUntil: 'load' });
+        await figureShown(tab);
+        const shown = await tab.evaluate(async () => (await window.altitude.ready).firstFigure);
+        assert.ok(shown < 5000, `${engine}, a server that ${how}: the figure at ${Math.round(shown)} ms`);
+    }
+    misbehave = () => false;
+}
+
+test('shows the kept site within 5 s whatever the server does with the page', async () => {
+    await keptWhateverTheServer(page, 'Chromium');
+    const firefox = await launchFirefox();
+    after(() => firefox.close());
+    const { page: tab } = await openPage(firefox, { url: `${server.origin}/` });
+    await waitFor(tab, 'Firefox to keep the page', () => document.getElementById('kept').textContent);
+    await keptWhateverTheServer(tab, 'Firefox');
+});
+
 // Copied file by file, sw.js first: the new worker finds the old page and
 // keeps nothing; the old build stays, whole, until the copy is complete.
 test('a new build shows from the first visit after its copy, offline once it is kept', async () => {
@@ -94,13 +134,14 @@ test('a new build shows from the first visit after its copy, offline once it is 
 });
 
 // Its own fetch of /index.html comes through the redirect, the manifest is
-// missing, the network goes while the large icon loads: the page is kept.
-test('behind a server that redirects /index.html, says it is kept only once it is', async () => {
+// missing, every file varies on everything (which the cache refuses), the
+// network goes while the large icon loads: the page is kept.
+test('behind a server that redirects /index.html and sends Vary: *, says it is kept only once it is', async () => {
     let held = null;
     const other = await serveFolder(SitePath, (request, response) => dropped(request)
         || (request.url === '/icon-512.png' && !!(held = request))
         || (request.url === '/index.html' && !!response.writeHead(301, { Location: '/' }).end())
-        || (request.url === '/manifest.json' && !!response.writeHead(404).end()));
+        || (request.url === '/manifest.json' && !!response.writeHead(404).end()), { Vary: '*' });
     after(other.stop);
     ({ page, record } = await openPage(browser, { url: `${other.origin}/` }));
     await poll('the large icon to be asked for', () => held ?? undefined);
