@@ -5,11 +5,11 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { fileURLToPath } from 'node:url';
+import { fileURLToPath, pathToFileURL } from 'node:url';
 import { after, before, beforeEach, test } from 'node:test';
 
 import { Colors, PagePath, SitePath, angle, figureShown, launch, launchFirefox, mouseDrag, openPage, pixel, poll,
-    serveFolder, waitFor } from './browser.js';
+    pressWith, serveFolder, waitFor } from './browser.js';
 
 const work = mkdtempSync(join(tmpdir(), 'altitude-site-'));
 const root = join(work, 'root');
@@ -170,6 +170,17 @@ test('says the figure is on its way over a slow first visit, never that it canno
     const seen = Object.keys(await tab.evaluate(() => window.seen));
     assert.ok(!seen.includes('visible') && seen.includes('hidden') && seen.some((part) => part > 0.1 && part < 0.9), `${seen}`);
     await tab.close();
+});
+
+// A copy on a disk is the whole program: nothing to keep, nothing asked.
+test('from a disk, says in the save dialog that the copy works as it is', async () => {
+    ({ page, record } = await openPage(browser, { url: pathToFileURL(join(SitePath, 'index.html')).href }));
+    await pressWith(page, 'Control', 's');
+    assert.equal(await page.$eval('#save .offline', (e) => e.checkVisibility() && e.textContent),
+                 'このコピーはネットワークがなくてもそのまま使えます。');
+    assert.ok(!record.requests.some((url) => url.endsWith('manifest.json')), 'no manifest asked for');
+    assertQuiet(pathToFileURL(SitePath).href);
+    await page.close();
 });
 
 // Without coalesced events merged moves may turn A by less, but the right way.

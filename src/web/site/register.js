@@ -10,12 +10,16 @@
     const line = document.querySelector('#save .offline');
     const notice = document.getElementById('kept');
     const say = (isKept) => { line.textContent = isKept ? line.dataset.kept : line.dataset.notKept; };
-    // Over plain http no browser lets a page keep itself: not "not yet", but never.
-    const canKeep = window.isSecureContext && 'serviceWorker' in navigator;
+    const OnDisk = 'このコピーはネットワークがなくてもそのまま使えます。';
+    // Over plain http no browser lets a page keep itself: not "not yet", but
+    // never. A copy opened from a disk or a share needs nothing kept: the
+    // page is the whole program, and no worker could be registered there.
+    const onDisk = window.location.protocol === 'file:';
+    const canKeep = !onDisk && window.isSecureContext && 'serviceWorker' in navigator;
     if (canKeep)
         say(false);
     else
-        line.textContent = line.dataset.never;
+        line.textContent = onDisk ? OnDisk : line.dataset.never;
     // Kept: a worker is active, which it became only when its install had
     // stored the whole of its build, and the page is in its cache.
     async function kept() {
