@@ -20,7 +20,7 @@ const CacheName = Prefix + Version;
 // whatever the link does (a classroom's wireless may hang, crawl, or land on
 // a portal rather than fail), the page itself starting in well under a
 // second.
-const NetworkWait = 3500;
+const NetworkWait = 3000;
 // What an answer made here carries besides the body: its type, what the
 // server says about showing the page, and for a kept file, the SHA-256 it
 // was checked against. A server's other headers are of no use offline, and
