@@ -2,10 +2,14 @@
 // size, the time from navigation to the first painted figure, also on a
 // processor slowed four times, the script time per move event over a
 // 2000-move drag with its painting, the memory after the drag, and how many
-// moves were lost; the site's size and its first figure on a visit with the
-// network gone; and a drag of the page against plain canvas pages, the
-// platform's floor, at full speed and slowed four times (floors.js).
+// moves were lost; the site's size and its first figure on a visit with a
+// fast server and one with the network gone, once it is kept; and a drag of
+// the page against plain canvas pages, the platform's floor, at full speed
+// and slowed four times (floors.js).
 //   ALTITUDE_WEB_PAGE=build-web/altitude.html node bench/web/bench.js
+// ALTITUDE_WEB_COMPARE=DIR, another build's folder (its altitude.html and
+// site/), measures its first figures too, visit for visit alternating with
+// this build's, so that one run compares two builds on the same load.
 // Times come from the browser's own trace and counters (microseconds): the
 // page's timer is too coarse for events this short. The machine's load
 // changes them all; the ratios to the floor, measured in the same run, much
@@ -92,6 +96,45 @@ function perMove(trace) {
 }
 
 const browser = await launch();
+
+// One visit to `url` in a fresh tab: when its first figure was painted.
+async function firstFigure(url, offline = false) {
+    const visit = await browser.newPage();
+    await visit.setViewport({ width: 900, height: 541 });
+    await visit.setOfflineMode(offline);
+    await visit.goto(url, { waitUntil: 'load' });
+    const first = await visit.evaluate(async () => (await window.altitude.ready).firstFigure);
+    await visit.close();
+    return first;
+}
+
+// Sites served from this machine, each kept by one visit first; then visits
+// with the server there and fast (the worker reads the page whole before it
+// answers), and with the network gone (the servers stopped: the page's own
+// offline mode leaves the worker its network), from site to site in turn.
+async function siteVisits(folders) {
+    const servers = await Promise.all(folders.map((folder) => serveFolder(folder)));
+    const times = folders.map(() => ({ online: [], offline: [] }));
+    try {
+        for (const server of servers) {
+            const { page: first } = await openPage(browser, { url: `${server.origin}/` });
+            await first.waitForFunction(() => document.getElementById('kept').textContent !== '', { timeout: 20000 });
+            await first.close();
+        }
+        for (const mode of ['online', 'offline']) {
+            if (mode === 'offline')
+                servers.forEach((server) => server.stop());
+            for (let i = 0; i < Loads; ++i) {
+                for (const [j, server] of servers.entries())
+                    times[j][mode].push(await firstFigure(`${server.origin}/`, mode === 'offline'));
+            }
+        }
+    } finally {
+        servers.forEach((server) => server.stop());
+    }
+    return times;
+}
+
 try {
     const size = statSync(process.env.ALTITUDE_WEB_PAGE).size;
 
@@ -141,27 +184,12 @@ try {
     }
     rmSync(folder, { recursive: true, force: true });
 
-    // The site served from this machine: after one visit has filled the
-    // service worker's cache, visits with the network gone (the server
-    // stopped: the page's own offline mode leaves the worker its network).
     const siteSize = readdirSync(SitePath).reduce((total, name) => total + statSync(join(SitePath, name)).size, 0);
-    const offlineFigures = [];
-    const server = await serveFolder(SitePath);
-    try {
-        const { page: first } = await openPage(browser, { url: `${server.origin}/` });
-        await first.waitForFunction(() => document.getElementById('kept').textContent !== '', { timeout: 20000 });
-        await first.close();
-        server.stop();
-        for (let i = 0; i < Loads; ++i) {
-            const visit = await browser.newPage();
-            await visit.setViewport({ width: 900, height: 541 });
-            await visit.setOfflineMode(true);
-            await visit.goto(`${server.origin}/`, { waitUntil: 'load' });
-            offlineFigures.push(await visit.evaluate(async () => (await window.altitude.ready).firstFigure));
-            await visit.close();
-        }
-    } finally {
-        server.stop();
+    const other = process.env.ALTITUDE_WEB_COMPARE;
+    const [site, otherSite] = await siteVisits([SitePath, ...(other ? [join(other, 'site')] : [])]);
+    const compared = [];
+    for (let i = 0; other && i < Loads; ++i) {
+        compared.push([await firstFigure(PageUrl), await firstFigure(pathToFileURL(join(other, 'altitude.html')).href)]);
     }
 
     const { page } = await openPage(browser);
@@ -204,8 +232,14 @@ try {
         '  of which, slowed: script running / WebAssembly and font ready / started':
             Object.values(slow.stages).map((times) => `${median(times).toFixed(0)} ms`).join(' / '),
         'the site: all its files': `${(siteSize / 1024).toFixed(1)} KB (${siteSize} bytes)`,
-        'the site offline after one visit: first painted figure, median':
-            `${median(offlineFigures).toFixed(0)} ms`,
+        'the site kept: first painted figure, median, online / offline':
+            `${median(site.online).toFixed(0)} ms / ${median(site.offline).toFixed(0)} ms`,
+        ...(other && {
+            [`against ${other}, in turn: first painted figure, file / site online / site offline`]:
+                `this build ${median(compared.map(([mine]) => mine)).toFixed(0)} / ${median(site.online).toFixed(0)}`
+                + ` / ${median(site.offline).toFixed(0)} ms; that one ${median(compared.map(([, theirs]) => theirs)).toFixed(0)}`
+                + ` / ${median(otherSite.online).toFixed(0)} / ${median(otherSite.offline).toFixed(0)} ms`,
+        }),
         'script time per move, median / 99th percentile (paint included)':
             `${median(costs).toFixed(3)} ms / ${quantile(costs, 0.99).toFixed(3)} ms over ${costs.length} moves`,
         'frames painted during the drag, median paint': `${frames.length}, ${median(frames).toFixed(3)} ms`,

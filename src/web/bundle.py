@@ -7,12 +7,14 @@ from FONT.json beside the font), the font's licence in a comment.
 The page carries a Content-Security-Policy that allows its one style and its
 one script, by their hashes, the compilation of its WebAssembly and nothing
 else: no other origin, no eval, no plugins. With --site HEAD.html the page is
-the site's index.html instead: HEAD.html goes into the head, and the policy
-also lets it load the site's own manifest, icons and service worker.
+the site's index.html instead: HEAD.html goes into the head (with its own
+first script, allowed by its hash too), and the policy also lets it load the
+site's own manifest, icons and service worker. Several style sheets become
+the page's one style, in their order.
 
-bundle.py --template page.html --style page.css --core core.js --wasm core.wasm
-          --font font.woff2 --licence LICENCE.txt [--site HEAD.html]
-          --out altitude.html SCRIPT.js...
+bundle.py --template page.html --style page.css [site.css] --core core.js
+          --wasm core.wasm --font font.woff2 --licence LICENCE.txt
+          [--site HEAD.html] --out altitude.html SCRIPT.js...
 """
 import argparse
 import base64
@@ -48,14 +50,14 @@ def ascii_page(page):
                   lambda match: f'&#x{ord(match[1]):x};' if match[1] else match[0], page, flags=re.S)
 
 
-def source_hash(page, element):
-    """The CSP source for the text of the page's one <element>, as the
-    browser hashes it: every character between the tags, in UTF-8."""
+def source_hashes(page, element, count):
+    """The CSP sources for the texts of the page's `count` <element>s, as the
+    browser hashes them: every character between the tags, in UTF-8."""
     texts = re.findall(f'<{element}>(.*?)</{element}>', page, re.S)
-    if len(texts) != 1:
-        raise SystemExit(f'bundle.py: the page must have exactly one <{element}>')
-    digest = hashlib.sha256(texts[0].encode('utf-8')).digest()
-    return "'sha256-" + base64.b64encode(digest).decode('ascii') + "'"
+    if len(texts) != count:
+        raise SystemExit(f'bundle.py: the page must have {count} <{element}>')
+    return ' '.join("'sha256-" + base64.b64encode(hashlib.sha256(text.encode('utf-8')).digest()).decode('ascii') + "'"
+                    for text in texts)
 
 
 def policy(page, site):
@@ -66,8 +68,8 @@ def policy(page, site):
     own = "'self' " if site else ''
     directives = [
         "default-src 'none'",
-        f"script-src {source_hash(page, 'script')} 'wasm-unsafe-eval'",
-        f"style-src {source_hash(page, 'style')}",
+        f"script-src {source_hashes(page, 'script', 2 if site else 1)} 'wasm-unsafe-eval'",
+        f"style-src {source_hashes(page, 'style', 1)}",
         f'img-src {own}data:',
         "object-src 'none'",
         "base-uri 'none'",
@@ -80,8 +82,9 @@ def policy(page, site):
 
 def main():
     parser = argparse.ArgumentParser()
-    for option in ('template', 'style', 'core', 'wasm', 'font', 'licence', 'out'):
+    for option in ('template', 'core', 'wasm', 'font', 'licence', 'out'):
         parser.add_argument('--' + option, required=True)
+    parser.add_argument('--style', required=True, nargs='+')
     parser.add_argument('--site')
     parser.add_argument('scripts', nargs='+')
     args = parser.parse_args()
@@ -106,9 +109,11 @@ def main():
     page = read(args.template)
     head = read(args.site).strip() if args.site else ''
     for key, value in (('@FONT_NOTICE@', notice), ('@SITE_HEAD@\n', head + '\n' if head else ''),
-                       ('@STYLE@', ascii_style(read(args.style))), ('@SCRIPT@', script)):
+                       ('@STYLE@', ascii_style('\n'.join(read(path) for path in args.style))), ('@SCRIPT@', script)):
         page = page.replace(key, value)
     page = ascii_page(page)
+    # The site's first script shows how much of the page's own has arrived.
+    page = page.replace('@PAGE_SCRIPT_LENGTH@', str(len(re.findall('<script>(.*?)</script>', page, re.S)[-1])))
     page = page.replace('@POLICY@', policy(page, args.site is not None))
     pathlib.Path(args.out).write_text(page, encoding='utf-8')
 

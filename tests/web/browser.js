@@ -52,6 +52,10 @@ export async function launch({ args = [] } = {}) {
     return browser;
 }
 
+// Firefox ESR, over WebDriver BiDi, with a fresh profile of its own.
+export const launchFirefox = () => puppeteer.launch({
+    browser: 'firefox', executablePath: process.env.ALTITUDE_FIREFOX || '/usr/bin/firefox-esr', headless: true });
+
 // A page at `width` x `height` CSS pixels and `ratio` device pixels to the
 // pixel (0: the screen's), with every request and console message recorded
 // (and anything the page's Content-Security-Policy refused), the figure

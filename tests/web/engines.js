@@ -7,9 +7,7 @@
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 
-import puppeteer from 'puppeteer-core';
-
-import { PageUrl, installReader, launch, mouseDrag, openPage, poll } from './browser.js';
+import { PageUrl, installReader, launch, launchFirefox, mouseDrag, openPage, poll } from './browser.js';
 
 const FirstFigure = async () => {
     const api = await window.altitude.ready;
@@ -18,10 +16,7 @@ const FirstFigure = async () => {
 };
 
 async function puppeteerEngine(name) {
-    const browser = name === 'firefox'
-        ? await puppeteer.launch({ browser: 'firefox', executablePath: process.env.ALTITUDE_FIREFOX || '/usr/bin/firefox-esr',
-                                   headless: true })
-        : await launch();
+    const browser = await (name === 'firefox' ? launchFirefox() : launch());
     return {
         version: await browser.version(),
         close: () => browser.close(),

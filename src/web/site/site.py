@@ -5,6 +5,9 @@ icons and the service worker, sw.js. The service worker's cache is named for
 this build: a hash of every file it keeps, so any change to any of them
 makes a new version, and an unchanged build keeps its version. The worker
 also holds each file's own SHA-256, so that it keeps only this build's files.
+The page names its own build in its marker, <meta name="altitude-build">: a
+hash of the page with the marker empty. The worker knows a page of this
+program by it, and the page tells by it whether the build kept is its own.
 
 site.py --page INDEX.html --out DIR
 """
@@ -13,6 +16,7 @@ import base64
 import hashlib
 import json
 import pathlib
+import re
 import shutil
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -26,6 +30,17 @@ SOURCES = {
 }
 # What a lesson needs offline; the rest is kept where the server gives it.
 REQUIRED = {'index.html'}
+MARKER = re.compile(rb'<meta name="altitude-build" content="[0-9a-f]*">')
+
+
+def mark_build(page):
+    """The page with its marker naming its build; a page made from another
+    build's (a copy changed and made again) gets a build of its own."""
+    if len(MARKER.findall(page)) != 1:
+        raise SystemExit('site.py: the page must have one <meta name="altitude-build">')
+    empty = MARKER.sub(b'<meta name="altitude-build" content="">', page)
+    build = hashlib.sha256(empty).hexdigest()[:16].encode('ascii')
+    return MARKER.sub(b'<meta name="altitude-build" content="' + build + b'">', page)
 
 
 def main():
@@ -41,8 +56,12 @@ def main():
     kept = {}
     for name, source in files.items():
         content = source.read_bytes()
+        if name == 'index.html':
+            content = mark_build(content)
+            (out / name).write_bytes(content)
+        else:
+            shutil.copyfile(source, out / name)
         digest.update(f'{name} {len(content)}\n'.encode('utf-8') + content)
-        shutil.copyfile(source, out / name)
         integrity = 'sha256-' + base64.b64encode(hashlib.sha256(content).digest()).decode('ascii')
         kept[name] = {'integrity': integrity, 'required': name in REQUIRED}
 
