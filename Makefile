@@ -81,7 +81,7 @@ bench-web: web web-test-deps
 
 # Makes the README's pictures of the window and of the page.
 screenshot: build web web-test-deps
-	@sh scripts/screenshot.sh $(BUILD_DIR)/src/desktop/altitude docs/screenshot.png
+	@sh scripts/screenshot.sh $(BUILD_DIR)/src/desktop/altitude docs/screenshot.png docs/menu.png
 	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
 
 # Makes the README's worksheet pictures, without a window: one exported as

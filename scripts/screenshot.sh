@@ -1,6 +1,7 @@
 #!/bin/sh
 # Takes a screenshot of the program's window as it opens, in a virtual X
-# display of its own, for the README: scripts/screenshot.sh BINARY [OUTPUT.png]
+# display of its own, for the README, and one of the figure's menu opened by
+# a right click: scripts/screenshot.sh BINARY [OUTPUT.png [MENU.png]]
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DISPLAY:-}" ] || [ -z "${ALTITUDE_SCREENSHOT_XVFB:-}" ]; then
@@ -15,3 +16,19 @@ start_app "$binary"
 await_screen "the initial figure" pixel_is 524 300 0,0,0 "the altitude AD"
 cp "$SHOT_DIR/latest.png" "$output"
 echo "screenshot: wrote $output"
+
+# The menu is a window of its own, over the figure's white right of A: the
+# screen's corner, as large as the window (which has no frame here).
+menu=${3:-}
+[ -n "$menu" ] || exit 0
+xdotool mousemove --window "$WINDOW" 650 200 click 3
+opened() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -vxq "$WINDOW" || { why="no menu"; return 1; }; }
+wait_until "the figure's menu" opened
+shot_of_menu() {
+    import -window root -crop 900x541+0+0 +repage "png:$SHOT_DIR/latest.png" 2>/dev/null &&
+        more_than 650 200 150 150 255,255,255 1000 "the menu" && ! same_as_before
+}
+same_as_before() { [ "$(compare -metric AE "$SHOT_DIR/latest.png" "$output" null: 2>&1)" = 0 ]; }
+wait_until "a screenshot with the menu" shot_of_menu
+cp "$SHOT_DIR/latest.png" "$menu"
+echo "screenshot: wrote $menu"

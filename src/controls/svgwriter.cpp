@@ -173,8 +173,9 @@ std::string WriteSvg(const SvgPicture& picture)
     Attribute(out, "height", picture.Height);
     Attribute(out, "fill", picture.Background);
     out += "/>\n";
+    const bool over = !picture.Surface.empty() && !picture.SurfaceOver.IsEmpty();
     if (!picture.Surface.empty()) {
-        out += "<image x=\"0\" y=\"0\"";
+        out += over ? "<image id=\"memo\" x=\"0\" y=\"0\"" : "<image x=\"0\" y=\"0\"";
         Attribute(out, "width", picture.Width);
         Attribute(out, "height", picture.Height);
         out += " preserveAspectRatio=\"none\"";
@@ -191,6 +192,15 @@ std::string WriteSvg(const SvgPicture& picture)
                        [&](const Shape* shape) { WriteShape(out, *shape); },
                    },
                    item);
+    }
+    if (over) {
+        const PixelRect& r = picture.SurfaceOver;
+        out += "<clipPath id=\"over\"><rect";
+        Attribute(out, "x", float(r.left));
+        Attribute(out, "y", float(r.top));
+        Attribute(out, "width", float(r.Width()));
+        Attribute(out, "height", float(r.Height()));
+        out += "/></clipPath>\n<use xlink:href=\"#memo\" clip-path=\"url(#over)\" style=\"mix-blend-mode:multiply\"/>\n";
     }
     out += "</svg>\n";
     return out;

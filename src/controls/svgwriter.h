@@ -2,6 +2,7 @@
 
 #include "color.h"
 #include "layer.h"
+#include "pixelrect.h"
 
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ struct SvgPicture {
     // The drawing surface as a data: URI of a picture of the client area, or
     // empty when nothing is drawn on it. Only the front end has its pixels.
     std::string_view Surface;
+    // Where the surface lies over the items as well, multiplied, as ink
+    // over paper: its white leaves them as they are, its strokes darken
+    // them. Empty for nowhere.
+    PixelRect SurfaceOver;
 };
 
 // The picture as an SVG document, in the client area's pixels: each line a

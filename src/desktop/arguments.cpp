@@ -3,7 +3,7 @@
 #include "failuretext.h"
 #include "worksheet.h"
 
-#include "figure/lessoncontrols.h"
+#include "form/form1.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -40,15 +40,18 @@ struct ExportOptions {
                                            " (default 900x541)."),
                             QStringLiteral("WxH")};
     QCommandLineOption angle{QStringLiteral("angle"),
-                             QStringLiteral("With --export: put A at this angle, in whole degrees, as a drag"
-                                            " would (default 74, the initial figure)."),
+                             QStringLiteral("Put A at this angle, in whole degrees, as a drag would: A's angle on"
+                                            " the semicircle, measured at the centre of BC, so that the angle at B"
+                                            " is half of it (default 74, the initial figure, where AB is 4 cm and"
+                                            " AC 3 cm)."),
                              QStringLiteral("degrees")};
     QCommandLineOption lengths{QStringLiteral("lengths"),
-                               QStringLiteral("With --export: show the lengths of the sides, of AD and of BD.")};
-    QCommandLineOption noGrid{QStringLiteral("no-grid"), QStringLiteral("With --export: hide the grid.")};
+                               QStringLiteral("Show the lengths of the sides, of AD and of BD.")};
+    QCommandLineOption noGrid{QStringLiteral("no-grid"), QStringLiteral("Hide the grid.")};
     QCommandLineOption lesson{QStringLiteral("lesson"),
-                              QStringLiteral("With --export: draw step <step> of the lesson on similar triangles,"
-                                             " 1 to 9, as the S key shows it (default 0, none)."),
+                              QStringLiteral("Show step <step> of the lesson on similar triangles, 1 to 9, as the S"
+                                             " key does (default 0, none). Without --export these four open the"
+                                             " window so."),
                               QStringLiteral("step")};
     QCommandLineOption blanks{QStringLiteral("blanks"),
                               QStringLiteral("With --lesson: leave the degrees and the products as empty boxes"
@@ -59,7 +62,7 @@ struct ExportOptions {
 CommandLine Refuse(const QString& what)
 {
     Print(stderr, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), what));
-    return {2, std::nullopt};
+    return {2, std::nullopt, std::nullopt};
 }
 
 std::optional<QSize> ReadSize(const QString& text)
@@ -73,6 +76,32 @@ std::optional<QSize> ReadSize(const QString& text)
     if (width < 1 || height < 1 || width > LargestSide || height > LargestSide)
         return std::nullopt;
     return QSize(width, height);
+}
+
+// What the window and an export share: where A stands, what shows, the
+// lesson's step. A value that cannot be used: what is wrong with it.
+std::optional<QString> ReadPose(const QCommandLineParser& parser, const ExportOptions& options, WorksheetPose& pose)
+{
+    if (parser.isSet(options.angle)) {
+        bool whole = false;
+        const qlonglong degrees = parser.value(options.angle).toLongLong(&whole);
+        if (!whole)
+            return QStringLiteral("--angle must be a whole number of degrees, such as 90, not '%1'")
+                .arg(ShownName(parser.value(options.angle)));
+        pose.AngleA = degrees;
+    }
+    if (parser.isSet(options.lesson)) {
+        bool whole = false;
+        const int step = parser.value(options.lesson).toInt(&whole);
+        if (!whole || step < 0 || step > LessonLastStep)
+            return QStringLiteral("--lesson must be a step from 0 to %1, not '%2'")
+                .arg(LessonLastStep)
+                .arg(ShownName(parser.value(options.lesson)));
+        pose.Lesson = step;
+    }
+    pose.Lengths = parser.isSet(options.lengths);
+    pose.Grid = !parser.isSet(options.noGrid);
+    return std::nullopt;
 }
 
 CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& options)
@@ -94,29 +123,12 @@ CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& op
         request.Pose.Width = float(size->width());
         request.Pose.Height = float(size->height());
     }
-    if (parser.isSet(options.angle)) {
-        bool whole = false;
-        const qlonglong degrees = parser.value(options.angle).toLongLong(&whole);
-        if (!whole)
-            return Refuse(QStringLiteral("--angle must be a whole number of degrees, such as 90, not '%1'")
-                              .arg(ShownName(parser.value(options.angle))));
-        request.Pose.AngleA = degrees;
-    }
-    if (parser.isSet(options.lesson)) {
-        bool whole = false;
-        const int step = parser.value(options.lesson).toInt(&whole);
-        if (!whole || step < 0 || step > figure::LessonLastStep)
-            return Refuse(QStringLiteral("--lesson must be a step from 0 to %1, not '%2'")
-                              .arg(figure::LessonLastStep)
-                              .arg(ShownName(parser.value(options.lesson))));
-        request.Pose.Lesson = step;
-    }
+    if (const std::optional<QString> mistake = ReadPose(parser, options, request.Pose))
+        return Refuse(*mistake);
     if (parser.isSet(options.blanks) && request.Pose.Lesson == 0)
-        return Refuse(QStringLiteral("--blanks goes with --lesson and a step from 1 to %1").arg(figure::LessonLastStep));
+        return Refuse(QStringLiteral("--blanks goes with --lesson and a step from 1 to %1").arg(LessonLastStep));
     request.Pose.Blanks = parser.isSet(options.blanks);
-    request.Pose.Lengths = parser.isSet(options.lengths);
-    request.Pose.Grid = !parser.isSet(options.noGrid);
-    return {std::nullopt, request};
+    return {std::nullopt, request, std::nullopt};
 }
 
 } // namespace
@@ -176,18 +188,18 @@ CommandLine HandleArguments(const QStringList& arguments)
         if (exportAsked)
             return Refuse(QStringLiteral("%1 (see '%2 --help')").arg(what, name));
         Print(stderr, QStringLiteral("%1: %2\nTry '%1 --help'.\n").arg(name, what));
-        return CommandLine{2, std::nullopt};
+        return CommandLine{2, std::nullopt, std::nullopt};
     };
 
     if (!parser.parse(arguments))
         return mistake(ShownName(parser.errorText()));
     if (parser.isSet(help)) {
         Print(stdout, parser.helpText());
-        return {0, std::nullopt};
+        return {0, std::nullopt, std::nullopt};
     }
     if (parser.isSet(version)) {
         Print(stdout, QStringLiteral("%1 %2\n").arg(name, QCoreApplication::applicationVersion()));
-        return {0, std::nullopt};
+        return {0, std::nullopt, std::nullopt};
     }
     if (!parser.positionalArguments().isEmpty())
         return mistake(QStringLiteral("unexpected argument '%1'").arg(ShownName(parser.positionalArguments().constFirst())));
@@ -201,12 +213,17 @@ CommandLine HandleArguments(const QStringList& arguments)
     }
     if (parser.isSet(exporting.file))
         return ReadExport(parser, exporting);
-    for (const QCommandLineOption* option : {&exporting.size, &exporting.angle, &exporting.lengths, &exporting.noGrid,
-                                             &exporting.lesson, &exporting.blanks}) {
+    for (const QCommandLineOption* option : {&exporting.size, &exporting.blanks}) {
         if (parser.isSet(*option))
             return mistake(QStringLiteral("--%1 goes with --export").arg(option->names().constFirst()));
     }
-    return {};
+    // The window opens at the pose asked for, as an export would draw it.
+    WorksheetPose pose;
+    if (const std::optional<QString> wrong = ReadPose(parser, exporting, pose))
+        return mistake(*wrong);
+    if (!pose.AngleA && !pose.Lengths && pose.Grid && pose.Lesson == 0)
+        return {};
+    return {std::nullopt, std::nullopt, pose};
 }
 
 } // namespace app

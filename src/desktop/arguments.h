@@ -14,6 +14,8 @@ struct CommandLine {
     std::optional<int> Status;
     // Write a worksheet file and open no window.
     std::optional<ExportRequest> Export;
+    // Open the window at this pose (--angle, --lengths, --no-grid, --lesson).
+    std::optional<WorksheetPose> Open;
 };
 
 // The command line, after the toolkit has taken its own options (-platform,
@@ -21,7 +23,7 @@ struct CommandLine {
 // and give exit status 0; anything else the program does not know is
 // reported on standard error with exit status 2, as is a value of the export
 // options that cannot be used (in one line). With neither a status nor an
-// export, the program is to open its window.
+// export, the program is to open its window, at the pose asked for if any.
 [[nodiscard]] CommandLine HandleArguments(const QStringList& arguments);
 
 // Whether the command line asks for --export, with a value or not. Decided

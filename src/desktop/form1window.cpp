@@ -2,11 +2,10 @@
 
 #include "accessibility.h"
 #include "figurewidget.h"
-#include "inputcodes.h"
-#include "form/keycodes.h"
-#include "form/readoutsummary.h"
-#include "form/windowlayers.h"
+#include "popupmenu.h"
+#include "windowinput.h"
 #include "worksheetactions.h"
+#include "form/readoutsummary.h"
 
 #include "desktop/controls/buttonwidgets.h"
 #include "desktop/controls/layerpainter.h"
@@ -15,16 +14,15 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QWindow>
+
+#include <utility>
 
 namespace app {
 
@@ -42,19 +40,19 @@ Form1Window::Form1Window(QWidget* parent)
     m_surface.Resize(size(), devicePixelRatio());
 
     m_form.Form_Load();
-    // The grid lines exist from here on, so the layer can list them.
-    m_layer = controls::LayerDamage(WindowLayer(m_form.Controls()));
 
     CreateButtons();
+    // The grid lines exist from here on, so the layer can list them.
+    m_painting.Start(*m_figure);
+    m_input = new WindowInput(*this);
     ConnectButtons();
     ConnectFigure();
-    DescribeLengths();
+    DescribeFigure();
     auto* copy = new QShortcut(QKeySequence::Copy, this);
     connect(copy, &QShortcut::activated, this, &Form1Window::CopyToClipboard);
-    new WorksheetActions(*this); // Ctrl+S and Ctrl+P
-    // While the list of keys is shown, the first key or click anywhere in
-    // the window closes it.
-    QCoreApplication::instance()->installEventFilter(this);
+    m_worksheets = new WorksheetActions(*this); // Ctrl+S and Ctrl+P
+    m_menu = new PopupMenu(*this, *m_worksheets);
+    connect(m_input, &WindowInput::menuRequested, m_menu, &PopupMenu::Open);
 }
 
 // Closing the window takes the focus from the figure, after this class's
@@ -63,7 +61,8 @@ Form1Window::Form1Window(QWidget* parent)
 Form1Window::~Form1Window()
 {
     disconnect(m_figure, nullptr, this, nullptr);
-    QCoreApplication::instance()->removeEventFilter(this);
+    delete m_input;
+    m_input = nullptr;
 }
 
 // The widgets are created back to front, which also makes the keyboard focus
@@ -129,30 +128,15 @@ void Form1Window::ConnectButtons()
 // mouse move is; the description waits until the key is released.
 void Form1Window::ConnectFigure()
 {
-    m_figure->SetKeyHandler([this](int KeyCode, int Shift, bool repeated) { return KeyDown(KeyCode, Shift, repeated); });
-    connect(m_figure, &FigureWidget::keyUp, this, &Form1Window::KeyUp);
-    connect(m_figure, &FigureWidget::focusChanged, this, [this] {
-        m_keyRepeating = false;
-        m_background.Invalidate(m_figure->FocusFrame());
-        m_pacer.Update(m_figure->FocusFrame());
-        DescribeLengths();
+    m_figure->SetKeyHandler([this](int KeyCode, int Shift, bool repeated) {
+        return m_input->KeyDown(KeyCode, Shift, repeated);
     });
-}
-
-bool Form1Window::KeyDown(int KeyCode, int Shift, bool repeated)
-{
-    bool taken = false;
-    m_keyRepeating = repeated;
-    Handle([&] { taken = m_form.Figure_KeyDown(KeyCode, Shift); });
-    if (!taken)
-        m_keyRepeating = false;
-    return taken;
-}
-
-void Form1Window::KeyUp()
-{
-    m_keyRepeating = false;
-    DescribeLengths();
+    connect(m_figure, &FigureWidget::keyUp, m_input, &WindowInput::KeyUp);
+    connect(m_figure, &FigureWidget::focusChanged, this, [this] {
+        m_painting.Invalidate(m_figure->FocusFrame());
+        m_pacer.Update(m_figure->FocusFrame());
+        m_input->KeyUp();
+    });
 }
 
 void Form1Window::EndDrag()
@@ -160,67 +144,27 @@ void Form1Window::EndDrag()
     Handle([this] { m_form.Form_MouseUp(0, 0, 0, 0); });
 }
 
-namespace {
-
-// Page Up and Page Down are the figure's wherever the focus is in the
-// window: no button uses them, and they are what a presenter remote sends,
-// from the moment the window opens. So are S, which steps the lesson, and
-// F1, the list of keys. The buttons keep the arrow keys.
-bool WindowWide(int code)
+void Form1Window::Handled()
 {
-    return code == vbKeyPageUp || code == vbKeyPageDown || code == vbKeyS || code == vbKeyF1;
-}
-
-} // namespace
-
-void Form1Window::keyPressEvent(QKeyEvent* event)
-{
-    const int code = KeyCode(event->key());
-    if (!WindowWide(code) || !KeyDown(code, ShiftCode(event->modifiers()), event->isAutoRepeat()))
-        QWidget::keyPressEvent(event);
-}
-
-bool Form1Window::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!m_form.KeyHelpShown())
-        return false;
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress && type != QEvent::TouchBegin)
-        return false;
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    Handle([this] { m_form.CloseKeyHelp(); });
-    return true;
-}
-
-void Form1Window::keyReleaseEvent(QKeyEvent* event)
-{
-    const int code = KeyCode(event->key());
-    if (WindowWide(code)) {
-        if (!event->isAutoRepeat())
-            KeyUp();
-        return;
-    }
-    QWidget::keyReleaseEvent(event);
-}
-
-template <typename Handler>
-void Form1Window::Handle(Handler&& handler)
-{
-    handler();
-    m_layer.Collect(m_backDamage.Tiles(), m_damage.Tiles());
-    const QRegion back = m_backDamage.Take();
-    m_background.Invalidate(back);
-    m_pacer.Update(back + m_damage.Take());
+    m_pacer.Update(m_painting.TakeChanged());
     // A drag is described where it ends, not at every degree on the way.
-    if (m_form.State().Dragging != 1 && !m_keyRepeating)
-        DescribeLengths();
+    if (m_form.State().Dragging != 1 && !(m_input && m_input->KeyRepeating()))
+        DescribeFigure();
+    emit handled();
+}
+
+void Form1Window::ShowButtonValues()
+{
+    const Form1Controls& c = m_form.Controls();
+    m_check1->setChecked(c.Check1.Value != 0);
+    m_check2->setChecked(c.Check2.Value != 0);
+    m_check3->setChecked(c.Check3.Value != 0);
+    m_check4->setChecked(c.Check4.Value != 0);
 }
 
 // A changed description is announced to the screen reader (a description
 // change event of the figure), so it is set only when the text changes.
-void Form1Window::DescribeLengths()
+void Form1Window::DescribeFigure()
 {
     std::string description = FigureDescription(m_form.Controls());
     if (description == m_description)
@@ -231,11 +175,11 @@ void Form1Window::DescribeLengths()
 
 QImage Form1Window::Picture()
 {
-    m_paintFocusFrame = false;
-    m_background.Invalidate(m_figure->FocusFrame());
+    m_painting.PaintFocusBand(false);
+    m_painting.Invalidate(m_figure->FocusFrame());
     QImage picture = grab().toImage();
-    m_paintFocusFrame = true;
-    m_background.Invalidate(m_figure->FocusFrame());
+    m_painting.PaintFocusBand(true);
+    m_painting.Invalidate(m_figure->FocusFrame());
     return picture;
 }
 
@@ -251,10 +195,16 @@ void Form1Window::ResizeForm()
     // A minimized window has no client area to draw in.
     form.ScaleHeight = isMinimized() ? 0.0f : float(height());
     m_surface.Resize(size(), devicePixelRatio());
-    m_damage.Resize(size());
-    m_backDamage.Resize(size());
+    m_painting.Resize(size());
     m_figure->setGeometry(rect());
     Handle([this] { m_form.Form_Resize(); });
+    // The first resize with a client area puts A back at 74: the window
+    // takes the pose it was opened at only then.
+    if (m_opening && form.ScaleHeight > 0) {
+        const WorksheetPose pose = *std::exchange(m_opening, std::nullopt);
+        Handle([&] { ApplyPose(m_form, pose); });
+        ShowButtonValues();
+    }
 }
 
 void Form1Window::resizeEvent(QResizeEvent* event)
@@ -294,8 +244,8 @@ void Form1Window::ScreenChanged()
 void Form1Window::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        KeyUp();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && m_input)
+        m_input->KeyUp();
     if (event->type() != QEvent::WindowStateChange)
         return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
@@ -303,105 +253,19 @@ void Form1Window::changeEvent(QEvent* event)
         ResizeForm();
 }
 
-bool Form1Window::LabelAt(QPointF point) const
+bool Form1Window::DesignedLabelAt(QPointF point) const
 {
-    for (const controls::LayerItem& item : m_layer.Layer()) {
-        const auto* label = std::get_if<const controls::Label*>(&item);
-        if (label && (*label)->Visible && qtcontrols::LabelBox(**label).contains(point.toPoint()))
+    for (const controls::Label* label : DesignedLabels(m_form.Controls())) {
+        if (label->Visible && qtcontrols::LabelBox(*label).contains(point.toPoint()))
             return true;
     }
     return false;
 }
 
-void Form1Window::mousePressEvent(QMouseEvent* event)
-{
-    // A press anywhere on the figure gives it the keys, as a press on any
-    // control would; the frame stays hidden, as the platform does for
-    // pointer focus, so a drag leaves the picture as it was.
-    m_figure->setFocus(Qt::MouseFocusReason);
-    // The first button down decides who has the mouse until all are up.
-    if (event->buttons() == event->button())
-        m_pressOnLabel = LabelAt(event->position());
-    if (m_pressOnLabel)
-        return;
-    const QPointF at = event->position();
-    Handle([&] {
-        m_form.Form_MouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), float(at.x()), float(at.y()));
-    });
-}
-
-void Form1Window::mouseMoveEvent(QMouseEvent* event)
-{
-    if (m_pressOnLabel)
-        return;
-    const QPointF at = event->position();
-    Handle([&] {
-        m_form.Form_MouseMove(ButtonCode(event->buttons()), ShiftCode(event->modifiers()), float(at.x()), float(at.y()));
-    });
-}
-
-void Form1Window::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool toLabel = m_pressOnLabel;
-    if (event->buttons() == Qt::NoButton)
-        m_pressOnLabel = false;
-    if (toLabel)
-        return;
-    const QPointF at = event->position();
-    Handle([&] {
-        m_form.Form_MouseUp(ButtonCode(event->button()), ShiftCode(event->modifiers()), float(at.x()), float(at.y()));
-    });
-}
-
 void Form1Window::paintEvent(QPaintEvent* event)
 {
-    // The back, ready to copy: the surface, the focus band over it and the
-    // layer's controls at the back (controls/layerdamage.h). Then the rest
-    // of the layer. While the surface changes, as a memo is written, the
-    // back would be painted again for every copy taken of it, and a painter
-    // made on it at every frame leaves the heap more scattered each time:
-    // the window paints from the surface itself then, and makes the back
-    // again, whole, at the first paint after.
-    const std::span<const controls::LayerItem> layer = m_layer.Layer();
     QPainter painter(this);
-    if (m_surface.TakeChanged()) {
-        m_background.Invalidate(rect());
-        PaintBack(painter, event->region(), layer);
-        PaintMemoOverLesson(painter, event->region());
-        return;
-    }
-    const std::size_t front = m_layer.Front();
-    m_background.Update(size(), devicePixelRatio(), [&](QPainter& back, const QRegion& stale) {
-        PaintBack(back, stale, layer.first(front));
-    });
-    for (const QRect& area : event->region())
-        m_background.CopyOnto(painter, area);
-    qtcontrols::PaintLayer(painter, layer.subspan(front), event->region());
-    PaintMemoOverLesson(painter, event->region());
-}
-
-// Within `area`: the surface, the focus band over it and `items` over both.
-void Form1Window::PaintBack(QPainter& painter, const QRegion& area,
-                            std::span<const controls::LayerItem> items) const
-{
-    for (const QRect& part : area)
-        m_surface.PaintOn(painter, part);
-    if (m_paintFocusFrame && m_figure->ShowsFocusFrame())
-        m_figure->PaintFocusFrame(painter);
-    qtcontrols::PaintLayer(painter, items, area);
-}
-
-// Multiplied, the surface's white leaves the panel as it is and its strokes
-// darken it, as ink on paper: the teacher's notes lie over the lesson.
-void Form1Window::PaintMemoOverLesson(QPainter& painter, const QRegion& area) const
-{
-    const QRect panel = qtcontrols::ToQRect(MemoOverLesson(m_form.Controls()));
-    if (panel.isEmpty())
-        return;
-    painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-    for (const QRect& part : area.intersected(panel))
-        m_surface.PaintOn(painter, part);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painting.Paint(painter, event->region(), size(), devicePixelRatio());
 }
 
 } // namespace app

@@ -1,22 +1,19 @@
 #pragma once
 
 #include "form/form1.h"
+#include "form/worksheetpose.h"
 
-#include "controls/layerdamage.h"
-#include "desktop/controls/backgroundimage.h"
-#include "desktop/controls/damageregion.h"
 #include "desktop/controls/qttextmetrics.h"
 #include "desktop/controls/repaintpacer.h"
 #include "desktop/controls/surfaceimage.h"
+#include "windowpainting.h"
 
 #include <QWidget>
 
-#include <span>
+#include <optional>
 #include <string>
 
 class QCheckBox;
-class QKeyEvent;
-class QMouseEvent;
 class QPushButton;
 class QRadioButton;
 
@@ -27,10 +24,14 @@ class OptionGroup;
 namespace app {
 
 class FigureWidget;
+class PopupMenu;
+class WindowInput;
+class WorksheetActions;
 
-// The window on screen. It paints the surface and the middle layer that
-// Form1 holds, hosts the buttons as toolkit widgets, and turns the toolkit's
-// events into Form1's handlers. Its client area is Form1's scale, in pixels.
+// The window on screen. It paints the surface and the layer that Form1
+// holds (windowpainting.h), hosts the buttons as toolkit widgets, and turns
+// the toolkit's events into Form1's handlers (windowinput.h). Its client
+// area is Form1's scale, in pixels.
 class Form1Window : public QWidget {
     Q_OBJECT
 
@@ -40,55 +41,62 @@ public:
 
     [[nodiscard]] Form1& form() { return m_form; }
     [[nodiscard]] const Form1& form() const { return m_form; }
+    [[nodiscard]] FigureWidget& figureWidget() { return *m_figure; }
 
     // The surface with the memo strokes, as the window shows it beneath the figure.
     [[nodiscard]] const QImage& surfaceImage() const { return m_surface.Image(); }
 
+    // Opens the window at a pose (the command line's --angle, --lengths,
+    // --no-grid and --lesson): applied once, after the first resize that
+    // gives the window a client area, which would otherwise put A back at 74.
+    void OpenAt(const WorksheetPose& pose) { m_opening = pose; }
+
+    // Runs a handler of Form1, then repaints whatever it changed, keeps
+    // the description and the buttons in step, and says so (handled()).
+    template <typename Handler>
+    void Handle(Handler&& handler)
+    {
+        handler();
+        Handled();
+    }
+
     // Ends a drag as a release of the mouse does, for whatever takes the
     // mouse away in the middle of one (a dialog): the description follows.
     void EndDrag();
+
+    // Whether a visible label of the window's design lies under a point: a
+    // press there is the label's, and the figure sees nothing of it until
+    // every button is up.
+    [[nodiscard]] bool DesignedLabelAt(QPointF point) const;
+
+    // Keeps the figure's description, which a screen reader speaks, in step
+    // with the read-outs the class can see, the lesson's panel and the list
+    // of keys; a drag or a held key is described where it ends.
+    void DescribeFigure();
+
+signals:
+    // After every handler of Form1 the window ran: what stands over the
+    // figure as child widgets follows Form1's controls from here.
+    void handled();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateButtons();
     void ConnectButtons();
     void ConnectFigure();
+    // The buttons show the values Form1 holds, after a pose has set them.
+    void ShowButtonValues();
+    void Handled();
 
     // Gives Form1 the client area as it now is and runs Form_Resize.
     void ResizeForm();
     // The window is on another screen, maybe of another scale.
     void ScreenChanged();
-
-    // Whether a visible label lies under a point: a press there is the
-    // label's, and the window sees nothing of it until every button is up.
-    [[nodiscard]] bool LabelAt(QPointF point) const;
-
-    // Runs Form1's key handler; returns whether the key was the figure's.
-    bool KeyDown(int KeyCode, int Shift, bool repeated);
-    void KeyUp();
-
-    // Runs a handler of Form1, then repaints whatever it changed.
-    template <typename Handler>
-    void Handle(Handler&& handler);
-
-    // Keeps the figure's description, which a screen reader speaks, in step
-    // with the read-outs the class can see and the lesson's panel.
-    void DescribeLengths();
-
-    // Lays the memo strokes over the lesson's panel, within `area`.
-    void PaintBack(QPainter& painter, const QRegion& area, std::span<const controls::LayerItem> items) const;
-    void PaintMemoOverLesson(QPainter& painter, const QRegion& area) const;
 
     // The client area as the class sees it, without the keyboard focus frame.
     [[nodiscard]] QImage Picture();
@@ -100,16 +108,13 @@ private:
     qtcontrols::RepaintPacer m_pacer{*this};
     qtcontrols::SurfaceImage m_surface{*this, m_pacer};
     Form1 m_form;
-    controls::LayerDamage m_layer;         // the figure's controls as last painted
-    qtcontrols::DamageRegion m_damage;     // where they changed since, in front
-    qtcontrols::DamageRegion m_backDamage; // and at the back
-    qtcontrols::BackgroundImage m_background;
-    bool m_pressOnLabel = false;
-    // While a key repeats, like during a drag, the description waits for the end.
-    bool m_keyRepeating = false;
-    bool m_paintFocusFrame = true;
+    WindowPainting m_painting{m_form, m_surface};
+    std::optional<WorksheetPose> m_opening;
     std::string m_description;
 
+    WindowInput* m_input = nullptr;
+    WorksheetActions* m_worksheets = nullptr;
+    PopupMenu* m_menu = nullptr;
     FigureWidget* m_figure = nullptr;
     qtcontrols::OptionGroup* m_option1Group = nullptr;
     QPushButton* m_command1 = nullptr;

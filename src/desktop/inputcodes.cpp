@@ -6,8 +6,8 @@ namespace app {
 
 int ButtonCode(Qt::MouseButtons buttons)
 {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-        | (buttons & Qt::MiddleButton ? 4 : 0);
+    return (buttons & Qt::LeftButton ? vbLeftButton : 0) | (buttons & Qt::RightButton ? vbRightButton : 0)
+        | (buttons & Qt::MiddleButton ? vbMiddleButton : 0);
 }
 
 int ShiftCode(Qt::KeyboardModifiers modifiers)
@@ -33,6 +33,10 @@ int KeyCode(int key)
         return vbKeyS;
     case Qt::Key_F1:
         return vbKeyF1;
+    case Qt::Key_F5:
+        return vbKeyF5;
+    case Qt::Key_Escape:
+        return vbKeyEscape;
     default:
         return 0;
     }

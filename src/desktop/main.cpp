@@ -41,6 +41,8 @@ int main(int argc, char** argv)
 
     app::UseProgramIcon();
     app::Form1Window window;
+    if (command.Open)
+        window.OpenAt(*command.Open);
     app::CloseOnTerminationSignals(window);
     window.show();
     return application.exec();

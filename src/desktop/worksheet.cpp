@@ -8,9 +8,11 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace app {
@@ -50,16 +52,70 @@ QRect ClientArea(const controls::Form& form)
     return QRect(0, 0, int(std::ceil(form.ScaleWidth)), int(std::ceil(form.ScaleHeight)));
 }
 
+// The memo strokes over the lesson's panel, as the screen lays them: the
+// surface multiplied, its white leaving the panel as it is and its strokes
+// darkening it like ink. A picture is multiplied so; a PDF or a printer has
+// no blend mode, so the panel's part is multiplied here, in a picture of
+// the surface's pixels, and laid over the panel as far as ink covers it.
+void PaintInkOverLesson(QPainter& painter, const WorksheetSource& source)
+{
+    const QRect panel = qtcontrols::ToQRect(MemoOverLesson(source.Controls)).intersected(ClientArea(source.Controls.Form1));
+    if (panel.isEmpty())
+        return;
+    const QImage& surface = *source.Surface;
+    const qreal ratio = surface.devicePixelRatio();
+    const QRectF pixels(QPointF(panel.topLeft()) * ratio, QSizeF(panel.size()) * ratio);
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+        painter.drawImage(QRectF(panel), surface, pixels);
+        painter.restore();
+        return;
+    }
+    const QImage ink = surface.copy(pixels.toAlignedRect()).convertToFormat(QImage::Format_ARGB32);
+    QImage inked(ink.size(), QImage::Format_ARGB32);
+    inked.setDevicePixelRatio(ratio);
+    {
+        QPainter under(&inked);
+        under.translate(-QPointF(panel.topLeft()));
+        under.drawImage(QRectF(panel), ink, QRectF(QPointF(), ink.size()));
+        qtcontrols::PaintLayer(under, WorksheetLayer(source.Controls), QRegion(panel));
+        under.setCompositionMode(QPainter::CompositionMode_Multiply);
+        under.drawImage(QRectF(panel), ink, QRectF(QPointF(), ink.size()));
+    }
+    // As opaque as the stroke is dark: the surface's white (the window's
+    // background) covers nothing, a stroke's middle covers all.
+    const int back = qGray(qtcontrols::ToQColor(source.Controls.Form1.BackColor).rgb());
+    for (int y = 0; y < inked.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(inked.scanLine(y));
+        const auto* strokes = reinterpret_cast<const QRgb*>(ink.constScanLine(y));
+        for (int x = 0; x < inked.width(); ++x) {
+            const int darkest = std::min({qRed(strokes[x]), qGreen(strokes[x]), qBlue(strokes[x])});
+            const int alpha = back > 0 ? std::clamp(255 - darkest * 255 / back, 0, 255) : 255;
+            row[x] = qRgba(qRed(row[x]), qGreen(row[x]), qBlue(row[x]), alpha);
+        }
+    }
+    // As exact as the picture is: a PDF would otherwise keep it as a JPEG.
+    painter.save();
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(QRectF(panel), inked);
+    painter.restore();
+}
+
 // Paints in the client area's pixels: the window's background, the memo
-// strokes, then the figure, back to front, with the window's own painter.
+// strokes, then the figure, back to front, with the window's own painter,
+// and the strokes again over the lesson's panel.
 void PaintFigure(QPainter& painter, const WorksheetSource& source)
 {
     const controls::Form& form = source.Controls.Form1;
     const QRectF area(0, 0, form.ScaleWidth, form.ScaleHeight);
     painter.fillRect(area, qtcontrols::ToQColor(form.BackColor));
-    if (HasDrawing(source.Surface, form.BackColor))
+    const bool drawn = HasDrawing(source.Surface, form.BackColor);
+    if (drawn)
         painter.drawImage(area, *source.Surface);
     qtcontrols::PaintLayer(painter, WorksheetLayer(source.Controls), QRegion(ClientArea(form)));
+    if (drawn)
+        PaintInkOverLesson(painter, source);
 }
 
 } // namespace

@@ -79,8 +79,13 @@ void Form1::Form_Resize()
         ShowKeys();
 }
 
-void Form1::Form_MouseDown(int /*Button*/, int /*Shift*/, float X, float Y)
+void Form1::Form_MouseDown(int Button, int /*Shift*/, float X, float Y)
 {
+    // A second button pressed during a drag makes it no click.
+    m_pressStill = m_state.Dragging != 1;
+    m_clickStill = false;
+    if (m_pressStill)
+        m_pressButton = Button;
     m_state.Dragging = 1;
     m_state.LastX = X;
     m_state.LastY = Y;
@@ -100,6 +105,7 @@ void Form1::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
 {
     if (m_state.Dragging != 1 || (X == m_state.LastX && Y == m_state.LastY))
         return;
+    m_pressStill = false;
     if (m_controls.Option1[0].Value) {
         const float step = X - m_state.LastX;
         if (step < 0)
@@ -114,15 +120,20 @@ void Form1::Form_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y)
     m_state.LastY = Y;
 }
 
+// A release with no drag to end (its press was a label's, or a reset ended
+// the drag) is no click.
 void Form1::Form_MouseUp(int /*Button*/, int /*Shift*/, float /*X*/, float /*Y*/)
 {
+    m_clickStill = m_state.Dragging == 1 && m_pressStill;
+    m_pressStill = false;
     m_state.Dragging = 0;
 }
 
 // A key steps A exactly as a move of the mouse does, but never touches the
 // drag: a key pressed while a button is held leaves Dragging, LastX and
-// LastY to the mouse. In memo mode the keys take no part, since a key has no
-// path to draw. Ctrl and Alt combinations belong to the window, not the figure.
+// LastY to the mouse. In memo mode the keys that move A take no part, since a
+// key has no path to draw. Ctrl and Alt combinations belong to the window,
+// not the figure.
 bool Form1::Figure_KeyDown(int KeyCode, int Shift)
 {
     if (KeyHelpShown()) {
@@ -131,20 +142,39 @@ bool Form1::Figure_KeyDown(int KeyCode, int Shift)
     }
     if (Shift & (vbCtrlMask | vbAltMask))
         return false;
+    const bool shifted = (Shift & vbShiftMask) != 0;
+    const bool lessonOn = LessonStep() > 0;
     int step = 0;
     switch (KeyCode) {
     case vbKeyS:
-        SetLessonStep(LessonStep() + ((Shift & vbShiftMask) ? -1 : 1));
+        SetLessonStep(LessonStep() + (shifted ? -1 : 1));
+        return true;
+    case vbKeyF5:
+        if (!shifted || !lessonOn)
+            SetLessonStep(1);
+        return true;
+    case vbKeyEscape:
+        if (!lessonOn)
+            return false;
+        SetLessonStep(0);
         return true;
     case vbKeyF1:
         ShowKeys();
         return true;
-    case vbKeyLeft:
     case vbKeyPageUp:
+    case vbKeyPageDown:
+        // A remote's next and back: the lesson's while it is on, one step
+        // each, Shift or not.
+        if (lessonOn) {
+            SetLessonStep(LessonStep() + (KeyCode == vbKeyPageDown ? 1 : -1));
+            return true;
+        }
+        step = KeyCode == vbKeyPageUp ? 1 : -1;
+        break;
+    case vbKeyLeft:
         step = 1;
         break;
     case vbKeyRight:
-    case vbKeyPageDown:
         step = -1;
         break;
     case vbKeyHome:
@@ -156,12 +186,41 @@ bool Form1::Figure_KeyDown(int KeyCode, int Shift)
     if (!m_controls.Option1[0].Value)
         return true;
     // Ten single steps, not one of ten degrees: each is a move of the mouse.
-    const int steps = (Shift & vbShiftMask) ? 10 : 1;
+    const int steps = shifted ? 10 : 1;
     for (int i = 0; i < steps; ++i) {
         m_state.AngleA += step;
         figure::MoveVertexA(m_state, m_figure);
     }
     return true;
+}
+
+bool Form1::RightClickOpensMenu(int Button) const
+{
+    return Button == vbRightButton && m_pressButton == vbRightButton && m_clickStill;
+}
+
+bool Form1::LongPressOpensMenu() const
+{
+    return m_state.Dragging == 1 && m_pressStill;
+}
+
+bool Form1::Menu_Click(FigureCommand command)
+{
+    switch (command) {
+    case FigureCommand::StartLesson:
+        SetLessonStep(1);
+        return true;
+    case FigureCommand::EndLesson:
+        SetLessonStep(0);
+        return true;
+    case FigureCommand::ShowKeys:
+        ShowKeys();
+        return true;
+    case FigureCommand::Save:
+    case FigureCommand::Print:
+        break;
+    }
+    return false;
 }
 
 // Choosing either mode erases the memo.
@@ -217,7 +276,7 @@ void Form1::SetLessonStep(int step)
 void Form1::ShowKeys()
 {
     ShowKeyHelp(m_controls.Help, m_controls.Form1, m_controls.Lesson.Keepout, m_controls.Command1.Font,
-                m_controls.Lesson.Metrics);
+                m_controls.Lesson.Metrics, !m_controls.Option1[0].Value);
 }
 
 void Form1::CloseKeyHelp()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "figuremenu.h"
 #include "form1controls.h"
 
 #include "figure/figurecontrols.h"
@@ -11,6 +12,9 @@ class TextMetrics;
 } // namespace controls
 
 namespace app {
+
+// The lesson's last step; 0 is off.
+inline constexpr int LessonLastStep = figure::LessonLastStep;
 
 // The main window as the program sees it: its controls, the figure state and
 // the event handlers. It knows no toolkit; the on-screen window feeds it
@@ -47,15 +51,32 @@ public:
     void Form_MouseUp(int Button, int Shift, float X, float Y);
 
     // A key for the figure, in the codes of keycodes.h: any key while the
-    // figure has the keyboard focus, and Page Up and Page Down wherever the
-    // focus is in the window (what a presenter's remote sends). In move mode
-    // Left and Page Up act as one move of the mouse to the left and Right
-    // and Page Down as one to the right, ten of them with Shift; Home
-    // presses the reset button. S and Shift+S step the lesson on and back
-    // in either mode, and F1 shows the list of keys; while the list is
-    // shown, any key only closes it. Returns whether the key is one of the
-    // figure's, so that a front end gives it to nothing else.
+    // figure has the keyboard focus, and the presenter's and the lesson's
+    // keys from wherever else a front end takes them (Page Up and Page Down
+    // wherever the focus is in the window, what a remote sends). In
+    // move mode Left acts as one move of the mouse to the left and Right as
+    // one to the right, ten of them with Shift; Home presses the reset
+    // button. F5 starts the lesson at its first step, as a slide show starts
+    // (Shift+F5 where it is, once on), Esc ends it; while it is on, Page Down
+    // and Page Up step it on and back, and otherwise act as Right and Left. S
+    // and Shift+S step the lesson on and back, and F1 shows the list of keys,
+    // all in either mode; while the list is shown, any key only closes it.
+    // Returns whether the key is one of the figure's, so that a front end
+    // gives it to nothing else: Esc is not while the lesson is off.
     bool Figure_KeyDown(int KeyCode, int Shift);
+
+    // Whether the press now held, or the one Form_MouseUp has just ended,
+    // opens the figure's menu (figuremenu.h). A right click does when it was
+    // the only button and nothing moved between its press and its release; a
+    // finger or pen, once it has rested LongPressMilliseconds on the figure
+    // with no move. A press that turned A or drew ink never does.
+    [[nodiscard]] bool RightClickOpensMenu(int Button) const;
+    [[nodiscard]] bool LongPressOpensMenu() const;
+
+    // A command of the figure's menu. Runs those that are Form1's (the
+    // lesson, the list of keys) and returns true; saving and printing are
+    // the front end's, with its own dialogs, and it returns false for them.
+    bool Menu_Click(FigureCommand command);
 
     // The lesson over the figure: step 0 (off, as the program starts) to 9.
     [[nodiscard]] int LessonStep() const { return m_controls.Lesson.Step; }
@@ -82,6 +103,11 @@ private:
     figure::FigureState m_state;
     figure::FigureControls m_figure;
     controls::Surface& m_surface;
+    // The button that started the drag, whether the drag is still where it
+    // began, and whether the last release ended such a drag.
+    int m_pressButton = 0;
+    bool m_pressStill = false;
+    bool m_clickStill = false;
 };
 
 } // namespace app

@@ -11,6 +11,8 @@
 #include "figure/lessoncontrols.h"
 #include "keyhelp.h"
 
+#include <array>
+
 namespace app {
 
 using controls::ControlArray;
@@ -55,6 +57,12 @@ struct Form1Controls {
 // behind the figure, its letters and the teal panel; the described controls
 // keep their stored order.
 [[nodiscard]] controls::Layer MiddleLayer(const Form1Controls& c);
+
+// The labels of the window's description, the letters and the read-outs:
+// a press on one that is shown is the label's, and neither drags A nor
+// draws. The lesson's texts and the list of keys are none of them: ink and
+// a drag of A may start anywhere on the lesson.
+[[nodiscard]] std::array<const controls::Label*, 10> DesignedLabels(const Form1Controls& c);
 
 // The figure without the window: the middle layer in the same order, less
 // the teal panel behind the option buttons and the never-seen Label2. It is

@@ -153,6 +153,12 @@ controls::Layer MiddleLayer(const Form1Controls& c)
     return layer;
 }
 
+std::array<const controls::Label*, 10> DesignedLabels(const Form1Controls& c)
+{
+    return {&c.Label1[0], &c.Label1[1], &c.Label1[2], &c.Label1[3], &c.Label2,
+            &c.Label3[0], &c.Label3[1], &c.Label3[2], &c.Label4[0], &c.Label4[1]};
+}
+
 controls::Layer FigureLayer(const Form1Controls& c)
 {
     controls::Layer layer = MiddleLayer(c);

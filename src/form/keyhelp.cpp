@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <optional>
+#include <utility>
 
 namespace app {
 
@@ -13,27 +14,36 @@ namespace {
 
 constexpr controls::Color PanelColor{0xF6F0EA}; // a pale blue grey
 constexpr controls::Color Black{0x000000};
-constexpr float ColumnGap = 20;
 constexpr float RowGap = 3;
+constexpr float ButtonMargin = 4; // kept free about the buttons
+// Smaller type where the list fits nowhere at the buttons' own size: 14
+// and 12 pixels, the panel's smallest too.
+constexpr double SmallerSizes[] = {10.5, 9};
 
 struct Entry {
     const char* key;
     const char* action;
+    bool memo; // acts in memo mode too
 };
 
 // Every key the window takes: A's, the reset button's, the lesson's, the
-// worksheets', the copy and this list itself.
+// menu's, the worksheets', the copy and this list itself. The keys that move
+// A do nothing in memo mode; the rest act in both.
 constexpr Entry Entries[KeyHelp::Rows] = {
-    {"← ／ Page Up", "A を B の方へ 1° 動かす"},
-    {"→ ／ Page Down", "A を C の方へ 1° 動かす"},
-    {"Shift ＋ 上のキー", "10° ずつ動かす"},
-    {"Home", "初期画面"},
-    {"S ／ Shift ＋ S", "相似の説明を 1 段階進める／戻す"},
-    {"Ctrl ＋ S", "図を保存"},
-    {"Ctrl ＋ P", "図を印刷"},
-    {"Ctrl ＋ C", "画面をコピー"},
-    {"F1", "この一覧（どのキーやクリックでも閉じる）"},
+    {"← ／ →", "A を B ／ C の方へ 1° 動かす", false},
+    {"Page Up ／ Down", "授業の外では ← ／ → と同じ", false},
+    {"Shift ＋ 上のキー", "10° ずつ動かす", false},
+    {"Home", "初期画面", true},
+    {"F5 ／ Esc", "授業を始める／終える", true},
+    {"S ／ Shift ＋ S", "授業を 1 段階進める／戻す", true},
+    {"Page Down ／ Up", "授業中は 1 段階進める／戻す", true},
+    {"右クリック／長押し", "メニューを開く", true},
+    {"Ctrl ＋ S ／ P", "図を保存／印刷", true},
+    {"Ctrl ＋ C", "画面をコピー", true},
+    {"F1", "この一覧", true},
 };
+
+constexpr const char* Title = "使えるキー（キーかクリックで閉じる）";
 
 void Write(controls::Label& label, const char* caption, const controls::Font& font)
 {
@@ -48,9 +58,67 @@ void Write(controls::Label& label, const char* caption, const controls::Font& fo
 bool Overlaps(float left, float top, float width, float height, const std::vector<controls::PixelRect>& keepout)
 {
     return std::any_of(keepout.begin(), keepout.end(), [&](const controls::PixelRect& r) {
-        return left < float(r.right) && float(r.left) < left + width && top < float(r.bottom)
-            && float(r.top) < top + height;
+        return left < float(r.right) + ButtonMargin && float(r.left) - ButtonMargin < left + width
+            && top < float(r.bottom) + ButtonMargin && float(r.top) - ButtonMargin < top + height;
     });
+}
+
+// The list's size in one type size, and its columns.
+struct Measures {
+    float keyWidth = 0;
+    float gap = 0;
+    float row = 0;
+    float pad = 0;
+    float width = 0;
+    float height = 0;
+};
+
+Measures Measure(const std::vector<const Entry*>& rows, const controls::Font& font,
+                 const controls::TextMetrics* metrics)
+{
+    Measures m;
+    float actionWidth = 0;
+    for (const Entry* entry : rows) {
+        m.keyWidth = std::max(m.keyWidth, controls::MeasureText(metrics, font, entry->key).Width);
+        actionWidth = std::max(actionWidth, controls::MeasureText(metrics, font, entry->action).Width);
+    }
+    const controls::TextSize title = controls::MeasureText(metrics, font, Title);
+    m.gap = std::round(float(font.PixelSize()) * 1.25f); // 20 pixels in the buttons' type
+    m.row = title.Height + RowGap;
+    const float texts = m.row * float(rows.size() + 1) + RowGap;
+    m.pad = controls::RoomInsideCorners(texts);
+    m.width = std::max(title.Width, m.keyWidth + m.gap + actionWidth) + 2 * m.pad;
+    m.height = texts + 2 * m.pad;
+    return m;
+}
+
+// Where a list of `m`'s size lies clear of the buttons and inside the client
+// area, as near the middle as it can: the middle, or a corner beside and
+// below the buttons. None where it fits nowhere.
+std::optional<std::pair<float, float>> Place(const Measures& m, const controls::Form& form,
+                                             const std::vector<controls::PixelRect>& keepout)
+{
+    const float middleLeft = std::round((form.ScaleWidth - m.width) / 2);
+    const float middleTop = std::round((form.ScaleHeight - m.height) / 2);
+    std::vector<float> lefts{middleLeft};
+    std::vector<float> tops{middleTop};
+    for (const controls::PixelRect& r : keepout) {
+        lefts.push_back(float(r.right) + ButtonMargin);
+        tops.push_back(float(r.bottom) + ButtonMargin);
+    }
+    std::optional<std::pair<float, float>> best;
+    float nearest = 0;
+    for (const float left : lefts) {
+        for (const float top : tops) {
+            const float distance = std::abs(left - middleLeft) + std::abs(top - middleTop);
+            if (left < 0 || top < 0 || left + m.width > form.ScaleWidth || top + m.height > form.ScaleHeight
+                || Overlaps(left, top, m.width, m.height, keepout) || (best && distance >= nearest))
+                continue;
+            best = {left, top};
+            nearest = distance;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -61,55 +129,45 @@ KeyHelp::KeyHelp()
 }
 
 void ShowKeyHelp(KeyHelp& help, const controls::Form& form, const std::vector<controls::PixelRect>& keepout,
-                 const controls::Font& font, const controls::TextMetrics* metrics)
+                 const controls::Font& font, const controls::TextMetrics* metrics, bool memo)
 {
-    Write(help.Title, "使えるキー", font);
-    float keyWidth = 0;
-    float actionWidth = 0;
-    for (int i = 0; i < KeyHelp::Rows; ++i) {
-        Write(help.Keys[std::size_t(i)], Entries[i].key, font);
-        Write(help.Actions[std::size_t(i)], Entries[i].action, font);
-        keyWidth = std::max(keyWidth, controls::MeasureText(metrics, font, Entries[i].key).Width);
-        actionWidth = std::max(actionWidth, controls::MeasureText(metrics, font, Entries[i].action).Width);
+    std::vector<const Entry*> rows;
+    for (const Entry& entry : Entries) {
+        if (entry.memo || !memo)
+            rows.push_back(&entry);
     }
-    const controls::TextSize title = controls::MeasureText(metrics, font, help.Title.Caption());
-    const float row = title.Height + RowGap;
-    const float texts = row * (KeyHelp::Rows + 1) + RowGap;
-    const float pad = controls::RoomInsideCorners(texts);
-    const float width = std::max(title.Width, keyWidth + ColumnGap + actionWidth) + 2 * pad;
-    const float height = texts + 2 * pad;
+    controls::Font shown = font;
+    Measures m = Measure(rows, shown, metrics);
+    std::optional<std::pair<float, float>> place = Place(m, form, keepout);
+    for (const double points : SmallerSizes) {
+        if (place || points >= font.Size)
+            continue;
+        shown.Size = points;
+        m = Measure(rows, shown, metrics);
+        place = Place(m, form, keepout);
+    }
+    // Too small a window for any of them: the smallest, from the middle,
+    // its top left corner inside.
+    const auto [left, top] = place.value_or(std::pair{std::max(0.0f, std::round((form.ScaleWidth - m.width) / 2)),
+                                                      std::max(0.0f, std::round((form.ScaleHeight - m.height) / 2))});
 
-    // In the middle; where the buttons lie there, beside them or below them.
-    float right = 0;
-    float bottom = 0;
-    for (const controls::PixelRect& r : keepout) {
-        right = std::max(right, float(r.right));
-        bottom = std::max(bottom, float(r.bottom));
-    }
-    const float middleLeft = std::round((form.ScaleWidth - width) / 2);
-    const float middleTop = std::round((form.ScaleHeight - height) / 2);
-    const float places[][2] = {{middleLeft, middleTop}, {right + pad, middleTop}, {middleLeft, bottom + pad}};
-    float left = middleLeft;
-    float top = middleTop;
-    for (const auto& place : places) {
-        if (place[0] + width <= form.ScaleWidth && place[1] + height <= form.ScaleHeight
-            && !Overlaps(place[0], place[1], width, height, keepout)) {
-            left = place[0];
-            top = place[1];
-            break;
-        }
-    }
-
-    help.Panel = controls::Shape{.Left = left, .Top = top, .Width = width, .Height = height,
+    HideKeyHelp(help);
+    help.Panel = controls::Shape{.Left = left, .Top = top, .Width = m.width, .Height = m.height,
                                  .BackColor = PanelColor, .BorderColor = PanelColor, .Visible = true};
-    help.Title.Left = left + pad;
-    help.Title.Top = top + pad;
-    for (int i = 0; i < KeyHelp::Rows; ++i) {
-        const float rowTop = top + pad + row * float(i + 1) + RowGap * 2;
-        help.Keys[std::size_t(i)].Left = left + pad;
-        help.Keys[std::size_t(i)].Top = rowTop;
-        help.Actions[std::size_t(i)].Left = left + pad + keyWidth + ColumnGap;
-        help.Actions[std::size_t(i)].Top = rowTop;
+    Write(help.Title, Title, shown);
+    help.Title.Left = left + m.pad;
+    help.Title.Top = top + m.pad;
+    help.Count = int(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        controls::Label& key = help.Keys[i];
+        controls::Label& action = help.Actions[i];
+        Write(key, rows[i]->key, shown);
+        Write(action, rows[i]->action, shown);
+        const float rowTop = top + m.pad + m.row * float(i + 1) + RowGap * 2;
+        key.Left = left + m.pad;
+        key.Top = rowTop;
+        action.Left = left + m.pad + m.keyWidth + m.gap;
+        action.Top = rowTop;
     }
     help.Shown = true;
 }
@@ -117,6 +175,7 @@ void ShowKeyHelp(KeyHelp& help, const controls::Form& form, const std::vector<co
 void HideKeyHelp(KeyHelp& help)
 {
     help.Shown = false;
+    help.Count = 0;
     help.Panel.Visible = false;
     help.Title.Visible = false;
     for (controls::Label& label : help.Keys)
@@ -130,8 +189,8 @@ std::string SpokenKeyHelp(const KeyHelp& help)
     if (!help.Shown)
         return {};
     std::string spoken = help.Title.Caption() + "。";
-    for (int i = 0; i < KeyHelp::Rows; ++i)
-        spoken += help.Keys[std::size_t(i)].Caption() + "、" + help.Actions[std::size_t(i)].Caption() + "。";
+    for (std::size_t i = 0; i < std::size_t(help.Count); ++i)
+        spoken += help.Keys[i].Caption() + "、" + help.Actions[i].Caption() + "。";
     return spoken;
 }
 

@@ -4,6 +4,8 @@
 
 #include "figure/movevertex.h"
 
+#include <utility>
+
 namespace app {
 
 void PoseFigure(Form1& form, const WorksheetPose& pose)
@@ -13,26 +15,33 @@ void PoseFigure(Form1& form, const WorksheetPose& pose)
     c.Form1.ScaleHeight = pose.Height;
     form.Form_Load();
     form.Form_Resize();
+    ApplyPose(form, pose);
+}
 
-    // At 74 the figure is left exactly as the reset built it.
-    constexpr std::int64_t initialAngle = 74;
-    if (pose.AngleA && *pose.AngleA != initialAngle) {
+void ApplyPose(Form1& form, const WorksheetPose& pose)
+{
+    Form1Controls& c = form.Controls();
+    // Where A already stands the figure is left exactly as it is: at 74, as
+    // the reset built it.
+    if (pose.AngleA && *pose.AngleA != form.State().AngleA) {
         form.State().AngleA = *pose.AngleA;
         figure::MoveVertexA(form.State(), form.Figure());
     }
     if (pose.Lengths) {
-        c.Check2.Value = 1;
-        form.Check2_Click();
-        c.Check3.Value = 1;
-        form.Check3_Click();
-        c.Check4.Value = 1;
-        form.Check4_Click();
+        const std::pair<controls::CheckBox*, void (Form1::*)()> boxes[] = {
+            {&c.Check2, &Form1::Check2_Click}, {&c.Check3, &Form1::Check3_Click}, {&c.Check4, &Form1::Check4_Click}};
+        for (const auto& [box, click] : boxes) {
+            if (box->Value == 0) {
+                box->Value = 1;
+                (form.*click)();
+            }
+        }
     }
-    if (!pose.Grid) {
+    if (!pose.Grid && c.Check1.Value != 0) {
         c.Check1.Value = 0;
         form.Check1_Click();
     }
-    if (pose.Lesson > 0) {
+    if (pose.Lesson != form.LessonStep()) {
         c.Lesson.Blanks = pose.Blanks;
         form.SetLessonStep(pose.Lesson);
     }

@@ -21,8 +21,15 @@ struct WorksheetPose {
 };
 
 // Builds the figure as start-up does for that client area (Form_Load, then
-// the first Form_Resize), moves A as a drag would, ticks and clears the
-// boxes through their click handlers, and goes to the lesson's step.
+// the first Form_Resize), then poses it (ApplyPose).
 void PoseFigure(Form1& form, const WorksheetPose& pose);
+
+// Poses a figure already built for its client area, as a window opened at a
+// state is after its first Form_Resize (which puts A back at 74): moves A
+// as a drag would, where it stands elsewhere; ticks the length boxes that are
+// clear, with Lengths, and clears the grid box, without Grid, through their
+// click handlers; and goes to the lesson's step, if it is at another. What
+// the pose does not ask for stays as it is. The size is not applied here.
+void ApplyPose(Form1& form, const WorksheetPose& pose);
 
 } // namespace app

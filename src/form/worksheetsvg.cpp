@@ -14,7 +14,8 @@ std::string WorksheetSvg(const Form1Controls& c, const controls::TextMetrics& me
                                                    .Height = c.Form1.ScaleHeight,
                                                    .Background = c.Form1.BackColor,
                                                    .Metrics = metrics,
-                                                   .Surface = surface});
+                                                   .Surface = surface,
+                                                   .SurfaceOver = MemoOverLesson(c)});
 }
 
 } // namespace app

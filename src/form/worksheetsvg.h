@@ -14,8 +14,10 @@ namespace app {
 // The figure of a worksheet as an SVG drawing, as the window shows it now:
 // the figure's lines and labels in the client area's pixels, on the window's
 // background, with `surface` (a data: URI of the drawing surface's picture,
-// or empty when nothing is drawn on it) beneath them. Only a front end has
-// the surface's pixels; every front end writes the same drawing from them.
+// or empty when nothing is drawn on it) beneath them, and over the lesson's
+// panel too, multiplied, as the screen lays the ink over it. Only a front
+// end has the surface's pixels; every front end writes the same drawing
+// from them.
 [[nodiscard]] std::string WorksheetSvg(const Form1Controls& c, const controls::TextMetrics& metrics,
                                        std::string_view surface);
 

@@ -8,12 +8,15 @@
 #include "worksheetpicture.h"
 
 #include "form/controldump.h"
+#include "form/figuremenu.h"
 #include "form/readoutsummary.h"
 #include "form/worksheetsvg.h"
 
 #include <emscripten/emscripten.h>
 #include <malloc.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -109,6 +112,66 @@ EMSCRIPTEN_KEEPALIVE void altitude_set_lesson(int step)
 EMSCRIPTEN_KEEPALIVE int altitude_lesson()
 {
     return window->Form().LessonStep();
+}
+
+// The pose the page's address asks for: the lesson's step, A's angle when
+// `hasAngle`, all three lengths shown when `lengths`, the grid hidden when
+// not `grid`; what it does not ask for stays as it is (app::ApplyPose).
+EMSCRIPTEN_KEEPALIVE void altitude_apply_pose(int lesson, int hasAngle, double angle, int lengths, int grid)
+{
+    app::WorksheetPose pose;
+    pose.Lesson = std::clamp(lesson, 0, app::LessonLastStep);
+    // A whole number of degrees, as a drag leaves it; anything else is no angle.
+    if (hasAngle != 0 && std::isfinite(angle) && std::abs(angle) < 1e15 && angle == std::floor(angle))
+        pose.AngleA = std::int64_t(angle);
+    pose.Lengths = lengths != 0;
+    pose.Grid = grid != 0;
+    window->ApplyPose(pose);
+}
+
+// The state the page's address keeps: the lesson's step, A's angle, whether
+// all three lengths are shown, whether the grid is; at the address returned.
+EMSCRIPTEN_KEEPALIVE const double* altitude_pose()
+{
+    static double pose[4];
+    const app::Form1& form = window->Form();
+    const app::Form1Controls& c = form.Controls();
+    pose[0] = form.LessonStep();
+    pose[1] = double(form.State().AngleA);
+    pose[2] = c.Check2.Value != 0 && c.Check3.Value != 0 && c.Check4.Value != 0 ? 1 : 0;
+    pose[3] = c.Line5[0].Visible ? 1 : 0;
+    return pose;
+}
+
+// The figure's menu: its entries as JSON (web::PageMenu), valid until the
+// next text; a command chosen, 1 when the C++ window ran it; and whether
+// the release of `button` just handed over, or the finger or pen held
+// still since its press, opens it.
+EMSCRIPTEN_KEEPALIVE const char* altitude_menu()
+{
+    return Reply(web::PageMenu(window->Form().Controls()));
+}
+
+EMSCRIPTEN_KEEPALIVE int altitude_menu_click(int command)
+{
+    if (command < int(app::FigureCommand::StartLesson) || command > int(app::FigureCommand::Print))
+        return 0;
+    return window->MenuClick(app::FigureCommand(command)) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int altitude_click_opens_menu(int button)
+{
+    return window->Form().RightClickOpensMenu(button) ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int altitude_long_press_opens_menu()
+{
+    return window->Form().LongPressOpensMenu() ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE int altitude_long_press_milliseconds()
+{
+    return app::LongPressMilliseconds;
 }
 
 // The list of keys F1 shows: whether it is shown, and closing it.

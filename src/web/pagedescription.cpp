@@ -1,5 +1,6 @@
 #include "pagedescription.h"
 
+#include "form/figuremenu.h"
 #include "form/readoutsummary.h"
 
 #include <cmath>
@@ -109,6 +110,32 @@ std::string PageDescription(const app::Form1Controls& c)
     AppendButton(out, "check", "Check3", c.Check3, c.Check3.Value);
     AppendButton(out, "check", "Check4", c.Check4, c.Check4.Value);
     out += "]}";
+    return out;
+}
+
+std::string PageMenu(const app::Form1Controls& c)
+{
+    std::string out = "[";
+    for (const app::FigureMenuEntry& entry : app::FigureMenu(c)) {
+        const char* name = "";
+        switch (entry.Command) {
+        case app::FigureCommand::StartLesson: name = "start-lesson"; break;
+        case app::FigureCommand::EndLesson: name = "end-lesson"; break;
+        case app::FigureCommand::ShowKeys: name = "keys"; break;
+        case app::FigureCommand::Save: name = "save"; break;
+        case app::FigureCommand::Print: name = "print"; break;
+        }
+        if (out.back() != '[')
+            out += ',';
+        out += "{\"command\":";
+        AppendNumber(out, double(entry.Command));
+        out += ",\"name\":";
+        AppendString(out, name);
+        out += ",\"caption\":";
+        AppendString(out, entry.Caption);
+        out += entry.Enabled ? ",\"enabled\":true}" : ",\"enabled\":false}";
+    }
+    out += ']';
     return out;
 }
 

@@ -14,4 +14,10 @@ namespace web {
 // real HTML form controls of them.
 [[nodiscard]] std::string PageDescription(const app::Form1Controls& c);
 
+// The figure's menu as it now stands (form/figuremenu.h), as JSON: each
+// entry's command (its number, for the page to hand back), its name
+// ("save" and "print" are the page's own dialogs), its caption and whether
+// it can be chosen.
+[[nodiscard]] std::string PageMenu(const app::Form1Controls& c);
+
 } // namespace web

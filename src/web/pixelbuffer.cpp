@@ -218,17 +218,20 @@ void PixelBuffer::MultiplyBy(const PixelBuffer& source, const PixelRect& rect)
     if (inside.IsEmpty() || source.m_width != m_width)
         return;
     for (int y = inside.top; y < inside.bottom; ++y) {
-        for (int x = inside.left; x < inside.right; ++x) {
-            std::uint32_t& pixel = m_pixels[Index(x, y)];
-            const std::uint32_t by = source.m_pixels[source.Index(x, y)];
-            std::uint32_t result = 0xFF000000u;
-            for (int shift = 0; shift < 24; shift += 8) {
-                const std::uint32_t product = ((pixel >> shift) & 0xFF) * ((by >> shift) & 0xFF);
-                result |= ((product + 127) / 255) << shift;
-            }
-            pixel = result;
-        }
+        for (int x = inside.left; x < inside.right; ++x)
+            MultiplyPixel(x, y, source.m_pixels[source.Index(x, y)]);
     }
+}
+
+void PixelBuffer::MultiplyPixel(int x, int y, std::uint32_t by)
+{
+    std::uint32_t& pixel = m_pixels[Index(x, y)];
+    std::uint32_t result = 0xFF000000u;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const std::uint32_t product = ((pixel >> shift) & 0xFF) * ((by >> shift) & 0xFF);
+        result |= ((product + 127) / 255) << shift;
+    }
+    pixel = result;
 }
 
 } // namespace web

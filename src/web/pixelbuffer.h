@@ -54,6 +54,8 @@ public:
     // Multiplies the same rectangle by an image of the same size, channel by
     // channel: its white leaves a pixel as it is, its colours darken it.
     void MultiplyBy(const PixelBuffer& source, const controls::PixelRect& rect);
+    // The same for one pixel inside the image, by the pixel value `by`.
+    void MultiplyPixel(int x, int y, std::uint32_t by);
 
 private:
     [[nodiscard]] std::size_t Index(int x, int y) const

@@ -78,9 +78,8 @@ bool WebWindow::LabelAt(float x, float y) const
 {
     const int px = int(std::floor(std::clamp(x, -1e6f, 1e6f)));
     const int py = int(std::floor(std::clamp(y, -1e6f, 1e6f)));
-    for (const controls::LayerItem& item : m_layer.Layer()) {
-        const auto* label = std::get_if<const controls::Label*>(&item);
-        if (label && (*label)->Visible && controls::PaintedBox(**label).Intersects({px, py, px + 1, py + 1}))
+    for (const controls::Label* label : app::DesignedLabels(m_form.Controls())) {
+        if (label->Visible && controls::PaintedBox(*label).Intersects({px, py, px + 1, py + 1}))
             return true;
     }
     return false;
@@ -129,6 +128,16 @@ bool WebWindow::FigureKeyDown(int keyCode, int shift)
 void WebWindow::SetLessonStep(int step)
 {
     m_form.SetLessonStep(step);
+}
+
+void WebWindow::ApplyPose(const app::WorksheetPose& pose)
+{
+    app::ApplyPose(m_form, pose);
+}
+
+bool WebWindow::MenuClick(app::FigureCommand command)
+{
+    return m_form.Menu_Click(command);
 }
 
 void WebWindow::CloseKeyHelp()

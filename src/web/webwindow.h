@@ -6,6 +6,7 @@
 #include "websurface.h"
 
 #include "form/form1.h"
+#include "form/worksheetpose.h"
 #include "controls/damagetiles.h"
 #include "controls/layerdamage.h"
 #include "controls/pixelrect.h"
@@ -68,6 +69,13 @@ public:
 
     // The lesson's step (0 off to 9), as the page's address asks for it.
     void SetLessonStep(int step);
+    // The pose the page's address asks for (#lesson=3&angle=30, see
+    // app::ApplyPose): at start-up after the first resize, and whenever
+    // the address changes.
+    void ApplyPose(const app::WorksheetPose& pose);
+    // A command of the figure's menu that Form1 runs (the lesson, the list
+    // of keys); false for those that are the page's (saving, printing).
+    bool MenuClick(app::FigureCommand command);
     // Closes the list of keys, on any key or press in the page.
     void CloseKeyHelp();
 

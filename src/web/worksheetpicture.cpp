@@ -13,20 +13,25 @@ namespace web {
 
 namespace {
 
-// Each pixel of the picture takes the surface's pixel beneath its centre:
-// the strokes grow as the figure does, with the same hard edges.
-void ScaleSurface(PixelBuffer& picture, int pictureHeight, const PixelBuffer& surface)
+// Each pixel of the picture within `area` takes the surface's pixel beneath
+// its centre, or is multiplied by it, as ink over what lies there: the
+// strokes grow as the figure does, with the same hard edges.
+void ScaleSurface(PixelBuffer& picture, int pictureHeight, const PixelBuffer& surface, const controls::PixelRect& area,
+                  bool multiply)
 {
     if (surface.Width() == 0 || surface.Height() == 0)
         return;
-    const controls::PixelRect rows = picture.Bounds();
-    for (int y = rows.top; y < rows.bottom; ++y) {
+    const controls::PixelRect inside = area.Intersected(picture.Bounds());
+    for (int y = inside.top; y < inside.bottom; ++y) {
         const int fromY = int((y + 0.5) * surface.Height() / pictureHeight);
-        for (int x = 0; x < picture.Width(); ++x) {
+        for (int x = inside.left; x < inside.right; ++x) {
             const int fromX = int((x + 0.5) * surface.Width() / picture.Width());
             const std::uint32_t pixel = surface.Pixel(std::min(fromX, surface.Width() - 1),
                                                       std::min(fromY, surface.Height() - 1));
-            picture.FillRect({x, y, x + 1, y + 1}, controls::Color{pixel & 0xFFFFFF});
+            if (multiply)
+                picture.MultiplyPixel(x, y, pixel);
+            else
+                picture.FillRect({x, y, x + 1, y + 1}, controls::Color{pixel & 0xFFFFFF});
         }
     }
 }
@@ -60,8 +65,11 @@ bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const Pix
     top = std::clamp(top, 0, height);
     picture.Resize(width, std::clamp(rows, 0, height - top), c.Form1.BackColor, top);
     if (drawn)
-        ScaleSurface(picture, height, surface);
+        ScaleSurface(picture, height, surface, picture.Bounds(), false);
     PaintLayer(picture, app::WorksheetLayer(c), ratio, {picture.Bounds()}, captions);
+    // The strokes over the lesson's panel, as the screen lays them.
+    if (drawn)
+        ScaleSurface(picture, height, surface, ToDevice(app::MemoOverLesson(c), ratio), true);
     return true;
 }
 

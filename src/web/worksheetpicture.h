@@ -21,7 +21,8 @@ inline constexpr long long MostWorksheetPixels = 40'000'000;
 // pixels to the pixel on the window's background, the drawing surface (in
 // its own device pixels) scaled over it when `drawn`, and the figure's
 // lines and labels painted as the page paints them, without the buttons or
-// the teal panel. False, with `picture` left empty, when a picture that
+// the teal panel, and the surface's strokes once more over the lesson's
+// panel, multiplied, as the screen lays them. False, with `picture` left empty, when a picture that
 // large cannot be had in the page. Only the rows from `top` are painted,
 // `rows` of them at most: a large picture in bands needs the memory of one
 // band, and the module's memory, once grown, never shrinks.

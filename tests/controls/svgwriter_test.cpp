@@ -30,11 +30,12 @@ std::string Number(float value)
 // A picture of the given controls, 900 x 541, measured as fixed boxes of
 // 52 x 27 with the baseline 21.6 below the top.
 struct Picture {
-    std::string Write(std::string_view surface = {}) const
+    std::string Write(std::string_view surface = {}, controls::PixelRect over = {}) const
     {
         return controls::WriteSvg(controls::SvgPicture{.Items = items, .Width = 900, .Height = 541,
                                                        .Background = controls::Color{0xFFFFFF},
-                                                       .Metrics = metrics, .Surface = surface});
+                                                       .Metrics = metrics, .Surface = surface,
+                                                       .SurfaceOver = over});
     }
 
     FixedMetrics metrics;
@@ -137,4 +138,16 @@ TEST(SvgWriter, putsTheSurfaceBeneathEverythingOnlyWhenItHasADrawing)
     EXPECT_LT(background, surface);
     EXPECT_LT(surface, svg.find("<line"));
     EXPECT_NE(svg.find("viewBox=\"0 0 900 541\""), std::string::npos);
+
+    // Over the lesson's panel it lies over everything too, multiplied, as
+    // ink; with no panel, or nothing drawn, the drawing is as it was.
+    EXPECT_EQ(p.Write("data:x", {}), p.Write("data:x"));
+    EXPECT_EQ(p.Write({}, {600, 10, 890, 200}), p.Write());
+    const std::string inked = p.Write("data:x", {600, 10, 890, 200});
+    const std::size_t over = inked.find("<clipPath id=\"over\"><rect x=\"600\" y=\"10\" width=\"290\" height=\"190\"/>"
+                                        "</clipPath>\n<use xlink:href=\"#memo\" clip-path=\"url(#over)\""
+                                        " style=\"mix-blend-mode:multiply\"/>");
+    ASSERT_NE(over, std::string::npos) << inked;
+    EXPECT_LT(inked.find("<line"), over);
+    EXPECT_LT(inked.find("<image id=\"memo\" x=\"0\""), inked.find("<line"));
 }

@@ -5,7 +5,9 @@ The layers, lowest first: controls (plain values), figure (the triangle,
 built from controls), form (Form1 and its handlers), and the two front ends,
 desktop (Qt) and web (the browser). A file may include its own layer and the
 ones below it, never one above it, and the two front ends never include each
-other. Below the front ends no file includes a Qt or emscripten header.
+other. The front ends reach the figure only through form: they include form
+and controls, never figure. Below the front ends no file includes a Qt or
+emscripten header.
 
 Usage: layers_test.py [SRC]   (SRC defaults to the src/ beside tests/)
 Prints one line per offending include and exits 1 if there is any.
@@ -15,6 +17,8 @@ import re
 import sys
 
 RANK = {"controls": 0, "figure": 1, "form": 2, "desktop": 3, "web": 3}
+# What the front ends may not include, though it lies below them.
+HIDDEN = {"desktop": {"figure"}, "web": {"figure"}}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT = re.compile(r"^(Q[A-Za-z]|Qt|q[a-z]+\.h$|private/q)")
 
@@ -53,6 +57,8 @@ def problems(src):
                 continue
             if RANK[target] > RANK[layer]:
                 yield f"{where}: {target} lies above {layer}"
+            elif target in HIDDEN.get(layer, ()):
+                yield f"{where}: {layer} reaches {target} only through form"
             elif target != layer and RANK[target] == RANK[layer]:
                 yield f"{where}: {target} and {layer} are sibling front ends"
 

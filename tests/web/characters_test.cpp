@@ -81,6 +81,12 @@ TEST(PageFont, coversEveryCaptionTheWindowCanShow)
     for (const auto* labels : {&form.Controls().Help.Keys, &form.Controls().Help.Actions})
         for (const controls::Label& label : *labels)
             shown += label.Caption();
+    // The figure's menu, which the page sets in the same Gothic, off and on.
+    for (const int step : {0, 1}) {
+        form.SetLessonStep(step);
+        for (const app::FigureMenuEntry& entry : app::FigureMenu(form.Controls()))
+            shown += entry.Caption;
+    }
     for (const std::int64_t angle : {30, 0}) {
         form.State().AngleA = angle;
         figure::MoveVertexA(form.State(), form.Figure());

@@ -172,6 +172,106 @@ describe('the lesson and the list of keys', () => {
         assert.equal(await page.evaluate(() => document.getElementById('Check1').checked), true);
     });
 
+    test('a presenter remote runs the lesson, F5 and Esc only on the focused figure', async () => {
+        await page.evaluate(() => {
+            window.keys = [];
+            window.addEventListener('keydown', (e) => window.keys.push(`${e.key} ${e.defaultPrevented}`));
+        });
+        await page.focus('#Check2');
+        await page.keyboard.press('F5');
+        assert.equal(await lesson(), 0);
+        await page.focus('#figure');
+        const steps = [['F5', 1], ['PageDown', 2], ['PageDown', 3], ['PageUp', 2], ['F5', 1], ['Escape', 0]];
+        for (const [key, step] of steps) {
+            await page.keyboard.press(key);
+            assert.equal(await lesson(), step, key);
+        }
+        await page.keyboard.press('Escape');
+        await page.keyboard.press('PageDown');
+        assert.equal(await angle(page), 73);
+        assert.deepEqual(await page.evaluate(() => window.keys), ['F5 false', ...steps.map(([key]) => `${key} true`),
+                                                                  'Escape false', 'PageDown true']);
+    });
+
+    test('F1, then Shift+S or Shift+Page Down, closes the list and does nothing else', async () => {
+        await page.keyboard.press('s');
+        for (const key of ['KeyS', 'PageDown']) {
+            await page.keyboard.press('F1');
+            await page.keyboard.down('Shift');
+            assert.equal(await page.evaluate(async () => (await window.altitude.ready).core.keyHelpShown()), true);
+            await page.keyboard.down(key);
+            await page.keyboard.down(key); // a repeat, swallowed with it
+            await page.keyboard.up(key);
+            await page.keyboard.up('Shift');
+            assert.equal(await lesson(), 1, key);
+        }
+        assert.equal(await angle(page), 74);
+    });
+
+    test('the menu of a right click that moved nothing starts and ends the lesson; a drag opens none', async () => {
+        const menu = () => page.evaluate(() => {
+            const element = document.getElementById('menu');
+            return element.hidden ? null : { role: element.getAttribute('role'), focused: document.activeElement.textContent,
+                                            items: [...element.querySelectorAll('[role="menuitem"]')].map((i) => i.textContent) };
+        });
+        await page.mouse.move(800, 400);
+        await page.mouse.down({ button: 'right' });
+        await page.mouse.move(790, 400);
+        await page.mouse.up({ button: 'right' });
+        assert.equal(await menu(), null);
+        assert.equal(await angle(page), 75);
+        for (const [first, step] of [['授業を始める', 1], ['授業を終える', 0]]) {
+            await page.mouse.click(800, 400, { button: 'right' });
+            assert.deepEqual(await menu(), { role: 'menu', focused: first, items: [first, 'キー一覧', '保存…', '印刷…'] });
+            await page.keyboard.press('Enter');
+            assert.equal(await lesson(), step);
+            assert.equal(await menu(), null);
+            assert.equal(await page.evaluate(() => document.activeElement.id), 'figure');
+        }
+        await page.mouse.click(800, 400, { button: 'right' });
+        await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('Escape');
+        assert.equal(await menu(), null);
+        assert.equal(await lesson(), 0);
+    });
+
+    test('ink and a drag of A start on the panel\'s text', async () => {
+        await page.keyboard.press('s');
+        const text = (await controls(page))['LessonText(0)'];
+        const [x, y] = [Math.round(number(text.Left)) + 4, Math.round(number(text.Top)) + 8];
+        await page.click('#Option1_1');
+        await mouseDrag(page, x, y, -30);
+        assert.ok(await page.evaluate(async () => (await window.altitude.ready).core.surface() !== null));
+        await page.click('#Option1_0');
+        await mouseDrag(page, x, y, -3);
+        assert.equal(await angle(page), 77);
+    });
+
+    test('opens at the step and angle its address names, and keeps the address current', async () => {
+        await page.goto(`${PageUrl}#lesson=3&angle=30`);
+        await figureShown(page);
+        assert.equal(await lesson(), 3);
+        assert.equal(await angle(page), 30);
+        await waitFor(page, 'the step at 30 degrees in the description', () =>
+            document.getElementById('lengths').textContent.includes('23.04'));
+        const entries = await page.evaluate(() => history.length);
+        await page.keyboard.press('s');
+        await waitFor(page, 'the address at step 4', () => window.location.hash === '#lesson=4&angle=30');
+        await page.click('#Check2');
+        await page.click('#Check3');
+        await page.click('#Check4');
+        await page.click('#Check1');
+        await waitFor(page, 'the address with the lengths and without the grid',
+                      () => window.location.hash === '#lesson=4&angle=30&lengths=1&grid=0');
+        assert.equal(await page.evaluate(() => history.length), entries);
+        await page.reload({ waitUntil: 'load' });
+        await figureShown(page);
+        assert.equal(await lesson(), 4);
+        assert.equal(await angle(page), 30);
+        assert.deepEqual(await page.evaluate(() => ['Check1', 'Check2', 'Check4'].map((id) => document.getElementById(id).checked)),
+                         [false, true, true]);
+    });
+
     test('opens at the step its address names, and follows it', async () => {
         await page.goto(`${PageUrl}#lesson=5`);
         assert.equal(await lesson(), 5);

@@ -133,8 +133,11 @@ test('a new build shows from the first visit after its copy, offline once it is 
     }, version);
     await reload(true);
     assert.ok(await page.$('meta[name="build"]'), 'the second build, offline');
+    // The address kept the angle the first visit's drag left (#angle=79),
+    // and the reload, offline, came back to it.
+    assert.equal(await angle(page), 79);
     await mouseDrag(page, 450, 300, 5);
-    assert.equal(await angle(page), 69);
+    assert.equal(await angle(page), 74);
     assertQuiet(server.origin);
     await page.close();
 });

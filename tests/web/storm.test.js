@@ -50,6 +50,12 @@ async function openFramed(browser, folder) {
     const frame = page.frames().find((f) => f !== page.mainFrame());
     await frame.evaluate(async () => { await (await window.altitude.ready).firstFigure; });
     await page.focus('#page');
+    // Nor may F5 reload the page that shows the frame, once Tab has taken
+    // the focus out of the frame.
+    await page.evaluate(() => window.addEventListener('keydown', (e) => {
+        if (e.key === 'F5')
+            e.preventDefault();
+    }));
     return { page, frame, session, record };
 }
 
@@ -97,7 +103,27 @@ function recordCalls(frame) {
         record('checkClick', 'check', (n, ticked) => `${n} ${ticked ? 1 : 0}`);
         record('optionClick', 'option');
         record('commandClick', 'command');
+        record('menuClick', 'menu');
+        record('closeKeyHelp', 'closehelp');
+        record('setLesson', 'lesson');
+        record('applyPose', 'pose', (lesson, angle, lengths, grid) =>
+            [lesson, angle === null ? 0 : 1, angle ?? 0, lengths ? 1 : 0, grid ? 1 : 0].map(number).join(' '));
         const figure = document.getElementById('figure');
+        // F5 off the figure is the browser's reload, which would end the
+        // storm: the page's own keys have been handled when it comes here.
+        // Nor does the storm save or print, which the figure's menu offers
+        // where the storm cannot see it: a download would take the frame
+        // to another address.
+        window.addEventListener('keydown', (e) => {
+            if (e.key === 'F5')
+                e.preventDefault();
+        });
+        const click = HTMLAnchorElement.prototype.click;
+        HTMLAnchorElement.prototype.click = function clickUnlessDownload() {
+            if (!this.download)
+                click.call(this);
+        };
+        window.print = () => {};
         window.stormCheckpoint = () => {
             const boxes = {};
             for (const input of document.querySelectorAll('#buttons input'))
@@ -244,7 +270,8 @@ test(`the page holds up under a storm of ${Events} events, seed ${Seed}, and agr
     });
 
     console.log(`seed ${Seed}: ${storm.sent() - first} events in ${((stormed - started) / 1000).toFixed(1)} s, `
-        + `${checkpoints.length} checkpoints, ${storm.refused().length} refused by DevTools; `
+        + `${checkpoints.length} checkpoints, ${storm.refused().length} refused by DevTools, `
+        + `${log.filter((call) => call.startsWith('menu ')).length} entries chosen from the figure's menu; `
         + `memory after the warm-up ${JSON.stringify(before)}, `
         + `after the storm ${JSON.stringify(afterwards)}`);
     const refused = storm.refused();

@@ -1,9 +1,11 @@
 // The page storm's events: from one seed, everything a pupil can do to the
 // page, sent through DevTools as the browser's own input. Mouse, pen and up
 // to three fingers press, drag and let go anywhere, on the letters too; the
-// figure's keys, Tab, Space and Enter; clicks on the check boxes, option
-// buttons and reset; the page's frame resized down to 0 x 0 and back; the
-// pixel ratio changed; Ctrl+S and Escape.
+// figure's keys (a remote's F5 and Esc among them), Tab, Space and Enter;
+// clicks on the check boxes, option buttons and reset; the page's frame
+// resized down to 0 x 0 and back; the pixel ratio changed; Ctrl+S and
+// Escape. A right click that moves nothing, or a finger held still, opens
+// the figure's menu, whose entries the keys then work.
 //
 // Every event goes out on one DevTools session, in order, without waiting
 // for the browser to take it (a move waits for the next frame otherwise);
@@ -25,10 +27,10 @@ export function generator(seed) {
 }
 
 export const Buttons = ['Command1', 'Option1_0', 'Option1_1', 'Check1', 'Check2', 'Check3', 'Check4'];
-const FigureKeys = ['ArrowLeft', 'ArrowRight', 'PageUp', 'PageDown', 'Home'];
+const FigureKeys = ['ArrowLeft', 'ArrowRight', 'PageUp', 'PageDown', 'Home', 'F5', 'Escape', 'ArrowDown'];
 const MouseButtons = [['left', 1], ['right', 2], ['middle', 4]];
-const KeyCodes = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36, Tab: 9, Enter: 13,
-                   Space: 32, Escape: 27, s: 83, Shift: 16, Control: 17 };
+const KeyCodes = { ArrowLeft: 37, ArrowRight: 39, ArrowDown: 40, PageUp: 33, PageDown: 34, Home: 36, Tab: 9,
+                   Enter: 13, Space: 32, Escape: 27, F5: 116, s: 83, Shift: 16, Control: 17 };
 const Shift = 8;
 const Ctrl = 2;
 

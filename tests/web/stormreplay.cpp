@@ -9,6 +9,7 @@
 //   start W H RATIO | resize W H RATIO
 //   down BUTTON SHIFT X Y BUTTONS | move BUTTONS SHIFT X Y | up BUTTON SHIFT X Y BUTTONS
 //   enddrag | key CODE SHIFT | focus SHOWN | check NUMBER TICKED | option INDEX | command
+//   menu COMMAND | closehelp | lesson STEP | pose LESSON HASANGLE ANGLE LENGTHS GRID
 //   dump                         prints "dump N", then every control value
 //
 // Numbers are written as JavaScript writes them, which strtod reads back to
@@ -20,6 +21,7 @@
 #include "form/controldump.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -161,6 +163,22 @@ int main()
             window->OptionClick(integer());
         } else if (call == "command") {
             window->CommandClick();
+        } else if (call == "menu") {
+            (void)window->MenuClick(app::FigureCommand(integer()));
+        } else if (call == "closehelp") {
+            window->CloseKeyHelp();
+        } else if (call == "lesson") {
+            window->SetLessonStep(integer());
+        } else if (call == "pose") {
+            app::WorksheetPose pose;
+            pose.Lesson = integer();
+            const bool hasAngle = integer() != 0;
+            const double angle = Number(in);
+            if (hasAngle)
+                pose.AngleA = std::int64_t(angle);
+            pose.Lengths = integer() != 0;
+            pose.Grid = integer() != 0;
+            window->ApplyPose(pose);
         } else if (call == "dump") {
             std::printf("dump %d\n%s", dumps++, app::ControlDump(window->Form()).c_str());
         } else if (!call.empty()) {

@@ -82,6 +82,23 @@ TEST(Worksheet, carriesTheMemoScaledWithTheFigure)
     }
     w.window.OptionClick(0);
     EXPECT_FALSE(w.window.Surface().HasDrawing());
+
+    // A stroke across the lesson's panel lies over it, multiplied, as the
+    // page shows it: the ivory darkened to the stroke's blue, not covering it.
+    w.window.SetLessonStep(1);
+    w.window.OptionClick(1);
+    const controls::Shape& panel = w.window.Form().Controls().Lesson.Panel;
+    ASSERT_TRUE(panel.Visible);
+    const int x = int(panel.Left) + 3;
+    const int y = int(panel.Top + panel.Height / 2);
+    w.window.PointerDown(1, 0, float(x - 30), float(y), 1);
+    w.window.PointerMove(1, 0, float(x + 30), float(y));
+    w.window.PointerUp(1, 0, float(x + 30), float(y), 0);
+    ASSERT_TRUE(w.Picture(2));
+    const controls::Color ivory = panel.BackColor;
+    const controls::Color inked{std::uint32_t((ivory.Blue() * DarkBlue.Blue() + 127) / 255) << 16};
+    EXPECT_TRUE(w.Is(2 * x, 2 * y, inked)) << std::hex << w.picture.Pixel(2 * x, 2 * y);
+    EXPECT_TRUE(w.Is(2 * x - 40, 2 * y, DarkBlue)); // left of the panel, as before
 }
 
 // A picture the page could not hold is refused, not attempted.

@@ -87,3 +87,12 @@ function makeControls(layer, description, core, figure) {
     }
     return elements;
 }
+
+// The boxes and options show the values the C++ window holds, after
+// something other than a click has set them (the page's address).
+function showButtonValues(elements, description) {
+    for (const button of description.buttons) {
+        if (button.kind !== 'command')
+            elements[button.name].input.checked = button.value !== 0;
+    }
+}

@@ -44,6 +44,23 @@ function wrapCore(module) {
         keyDown: (keyCode, shift) => module._altitude_key_down(keyCode, shift) !== 0,
         setLesson: (step) => module._altitude_set_lesson(step),
         lesson: () => module._altitude_lesson(),
+        // The state the page's address keeps, and the pose it asks for:
+        // `angle` null for none.
+        pose() {
+            const at = module._altitude_pose() >> 3;
+            const [lesson, angle, lengths, grid] = module.HEAPF64.subarray(at, at + 4);
+            return { lesson, angle, lengths: lengths !== 0, grid: grid !== 0 };
+        },
+        applyPose: (lesson, angle, lengths, grid) => module._altitude_apply_pose(lesson, angle === null ? 0 : 1,
+                                                                                 angle ?? 0, lengths ? 1 : 0, grid ? 1 : 0),
+        // The figure's menu: its entries, a command chosen (true when the
+        // C++ window ran it), and whether a release of `button` or a long
+        // press opens it now.
+        menu: () => JSON.parse(text(module._altitude_menu())),
+        menuClick: (command) => module._altitude_menu_click(command) !== 0,
+        clickOpensMenu: (button) => module._altitude_click_opens_menu(button) !== 0,
+        longPressOpensMenu: () => module._altitude_long_press_opens_menu() !== 0,
+        longPressMilliseconds: () => module._altitude_long_press_milliseconds(),
         keyHelpShown: () => module._altitude_key_help_shown() !== 0,
         closeKeyHelp: () => module._altitude_close_key_help(),
         focusFrame: (shown, [red, green, blue]) => module._altitude_focus_frame(shown ? 1 : 0, red, green, blue),

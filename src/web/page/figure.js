@@ -2,7 +2,7 @@
 // paints, the pointer and the figure's keys turned into its handlers,
 // painting paced to the browser's frames, the keyboard focus shown, and the
 // size and pixel ratio kept up to date.
-function makeFigure(element, canvas, core) {
+function makeFigure(element, canvas, core, longPressMilliseconds) {
     // Drawn for a hand that moves it: a browser that can shows each change
     // of the canvas as it is made, without waiting for the page's next frame
     // and all the main thread does for one (style, layout, painting the page
@@ -13,6 +13,8 @@ function makeFigure(element, canvas, core) {
     let keyRepeating = false;
     const painted = [];
     const handledListeners = [];
+    // Where the figure's menu opens, at a point of the figure (menu.js).
+    let openMenu = () => {};
 
     // The buttons and shift keys as the handlers number them; a Mac's
     // Command key counts as Ctrl.
@@ -97,11 +99,38 @@ function makeFigure(element, canvas, core) {
         handled(paintNow);
     };
 
+    // A finger or pen held still on the figure opens its menu; a mouse has
+    // its right button for that. The C++ window says whether the press is
+    // still where it began and has moved nothing.
+    let longPress = null;
+    function stopLongPress() {
+        clearTimeout(longPress);
+        longPress = null;
+    }
+    function startLongPress(e) {
+        stopLongPress();
+        if (e.pointerType !== 'touch' && e.pointerType !== 'pen')
+            return;
+        const [atX, atY] = [x(e), y(e)];
+        longPress = setTimeout(() => {
+            longPress = null;
+            if (dragPointer !== e.pointerId || !core.longPressOpensMenu())
+                return;
+            // The press is the menu's now: the drag ends where it began, and
+            // the rest of the press, until it lifts, moves nothing.
+            core.endDrag();
+            handled();
+            openMenu(atX, atY, false);
+        }, longPressMilliseconds);
+    }
+
     // A release, and whatever else ends the drag, through the same handler.
     function release(button, shift, releaseX, releaseY, buttons) {
         core.pointerUp(button, shift, releaseX, releaseY, buttons);
-        if (buttons === 0)
+        if (buttons === 0) {
             dragPointer = null;
+            stopLongPress();
+        }
     }
     // The drag ends as if every button were released where the pointer was
     // last seen: its release may never come once the window has lost the
@@ -124,6 +153,7 @@ function makeFigure(element, canvas, core) {
         dragPointer = e.pointerId;
         [lastX, lastY] = [x(e), y(e)];
         core.pointerDown(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
+        startLongPress(e);
     }));
 
     // Every move the browser lets the page see is a step. Those it merged
@@ -156,10 +186,17 @@ function makeFigure(element, canvas, core) {
         for (const move of all)
             core.pointerMove(move.buttons, shiftCode(move), x(move), y(move));
         [lastX, lastY] = [x(e), y(e)];
+        if (longPress !== null && !core.longPressOpensMenu())
+            stopLongPress();
     }, moveEvent === 'pointermove'));
 
+    // A right click that moved nothing opens the figure's menu where it is
+    // let go.
     element.addEventListener('pointerup', handle((e) => {
-        release(buttonCode(e.button), shiftCode(e), x(e), y(e), e.buttons);
+        const button = buttonCode(e.button);
+        release(button, shiftCode(e), x(e), y(e), e.buttons);
+        if (e.buttons === 0 && core.clickOpensMenu(button))
+            openMenu(x(e), y(e), false);
     }));
     element.addEventListener('pointercancel', handle((e) => release(0, shiftCode(e), x(e), y(e), 0)));
     element.addEventListener('lostpointercapture', (e) => {
@@ -174,7 +211,9 @@ function makeFigure(element, canvas, core) {
         if (document.hidden)
             endDrag();
     });
-    // No menu on the second button: it drags like the first, as on the desktop.
+    // Not the browser's menu on the figure: the second button drags like the
+    // first, as on the desktop, and a click of it that moved nothing opens
+    // the figure's own menu (above), as a long press of a finger does.
     element.addEventListener('contextmenu', (e) => e.preventDefault());
 
     // The band along the edges that says the figure has the keyboard focus,
@@ -285,6 +324,14 @@ function makeFigure(element, canvas, core) {
         },
         handled,
         onPainted: (listener) => painted.push(listener),
+        setMenu: (open) => { openMenu = open; },
+        // The keys back to the figure, from its menu: the band shows where
+        // the menu was worked from the keyboard.
+        focus(byKeyboard) {
+            pressing = !byKeyboard;
+            element.focus({ preventScroll: true });
+            pressing = false;
+        },
         onHandled: (listener) => handledListeners.push(listener),
 
         // A key of the figure's, in Form1's key codes: true when the key

@@ -2,7 +2,8 @@
 // keys that act on the figure end in a handler of the C++ window, as the
 // mouse does. Ctrl+P needs none: the browser prints, and the page hands it
 // the figure (worksheets.js).
-const FigureKeys = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36 }; // form/keycodes.h
+// form/keycodes.h
+const FigureKeys = { ArrowLeft: 37, ArrowRight: 39, PageUp: 33, PageDown: 34, Home: 36, F5: 116, Escape: 27 };
 const WindowKeys = { s: 83, F1: 112 }; // the lesson's step, the list of keys
 
 function makeKeys(figureElement, actions) {
@@ -18,15 +19,25 @@ function makeKeys(figureElement, actions) {
         { matches: (e) => command(e) && letter(e) === 'c', run: actions.copyWindow },
         // Ctrl+S: the figure as a download, a drawing or a picture.
         { matches: (e) => command(e) && letter(e) === 's', run: actions.saveWorksheet },
+        // The keyboard's menu key, or Shift+F10, on the focused figure: its
+        // menu, in place of the browser's.
+        { matches: (e) => e.target === figureElement && (e.key === 'ContextMenu' || (e.key === 'F10' && e.shiftKey
+                                                                                     && !e.ctrlKey && !e.altKey)),
+          run: actions.openMenu },
         // On the focused figure: Left and Page Up turn A towards B, Right and
-        // Page Down towards C, ten steps with Shift; Home resets. The key
-        // handler says whether a key is the figure's: one it leaves (with
-        // Ctrl, say) does what the browser does with it.
+        // Page Down towards C, ten steps with Shift; Home resets; F5 starts
+        // the lesson and Esc ends it, as a presenter's remote starts and
+        // ends a slide show (the browser would reload on F5: only while the
+        // figure has the focus, so that the page stays the browser's
+        // elsewhere). The key handler says whether a key is the figure's:
+        // one it leaves (with Ctrl, say, or Esc with no lesson) does what
+        // the browser does with it.
         { matches: (e) => e.target === figureElement && e.key in FigureKeys,
           run: (e) => actions.figureKey(FigureKeys[e.key], e) },
         // Page Up and Page Down wherever the focus is in the window, since
         // no button uses them: a presenter's remote sends them, and works
-        // from the first moment, with no click and no Tab.
+        // from the first moment, with no click and no Tab. While the lesson
+        // is on they step it, otherwise they turn A.
         { matches: (e) => (e.key === 'PageUp' || e.key === 'PageDown') && inWindow(e.target),
           run: (e) => actions.figureKey(FigureKeys[e.key], e) },
         // S and Shift+S step the lesson on and back, F1 shows the list of

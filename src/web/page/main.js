@@ -109,7 +109,7 @@ async function startAltitude(status) {
 
     const element = document.getElementById('figure');
     const canvas = document.getElementById('surface');
-    const figure = makeFigure(element, canvas, core);
+    const figure = makeFigure(element, canvas, core, core.longPressMilliseconds());
     const firstFigure = new Promise((resolve) => figure.onPainted(() => resolve(performance.now())));
     figure.start();
     performance.mark('altitude:started');
@@ -123,13 +123,16 @@ async function startAltitude(status) {
     const windowPicture = () => figure.withoutFocusBand(() => windowImage(canvas, controls));
     const copyWindow = () => copyToClipboard(windowPicture);
     const worksheets = makeWorksheets(core, figure, document.getElementById('save'), document.getElementById('print'));
+    const menu = makeMenu(core, figure, element, { save: () => worksheets.open(), print: () => window.print() });
+    figure.setMenu(menu.open);
     closeKeyHelpOnAnyInput(core, figure);
-    followLessonInAddress(core, figure);
+    followStateInAddress(core, figure, controls);
     makeKeys(element, {
         copyWindow,
         saveWorksheet: () => worksheets.open(),
         figureKey: (keyCode, e) => figure.keyDown(keyCode, e),
         figureKeyUp: () => figure.keyUp(),
+        openMenu: () => menu.open(element.clientWidth / 2, element.clientHeight / 2, true),
     });
 
     // Safari's pinch, where its version zooms in spite of touch-action.
@@ -155,16 +158,63 @@ async function startAltitude(status) {
     };
 }
 
-// The lesson's step from the page's address, altitude.html#lesson=3, at
-// start-up and whenever the address's fragment changes.
-function followLessonInAddress(core, figure) {
+// The page's address holds what the class sees, so that a reload or a
+// shared link shows it again: altitude.html#lesson=3&angle=30, with
+// lengths=1 (all three length boxes ticked) and grid=0 (the grid hidden).
+// It is read at start-up and whenever its fragment changes (a learning
+// platform can link to each step; #lesson=3 alone changes the step alone),
+// and kept current as the step, A and the boxes change, by replacing the
+// address: the browser's history gains no entry.
+function followStateInAddress(core, figure, controls) {
+    const asked = (name) => new RegExp(`(?:^#|&)${name}=(-?\\d{1,15})(?:&|$)`).exec(window.location.hash)?.[1];
+    let written = window.location.hash;
+
     function follow() {
-        const asked = /(?:^#|&)lesson=(\d+)/.exec(window.location.hash);
-        if (!asked)
+        const [lesson, angle, lengths, grid] = ['lesson', 'angle', 'lengths', 'grid'].map(asked);
+        if ([lesson, angle, lengths, grid].every((value) => value === undefined))
             return;
-        core.setLesson(Math.min(Number(asked[1]), 9));
+        written = window.location.hash;
+        core.applyPose(lesson === undefined ? core.pose().lesson : Number(lesson),
+                       angle === undefined ? null : Number(angle), lengths === '1', grid !== '0');
+        showButtonValues(controls, core.description());
         figure.handled();
     }
+
+    function fragment() {
+        const { lesson, angle, lengths, grid } = core.pose();
+        const parts = [];
+        if (lesson > 0)
+            parts.push(`lesson=${lesson}`);
+        if (lesson > 0 || angle !== 74)
+            parts.push(`angle=${angle}`);
+        if (lengths)
+            parts.push('lengths=1');
+        if (!grid)
+            parts.push('grid=0');
+        return parts.length > 0 ? `#${parts.join('&')}` : '';
+    }
+
+    // Once a drag or a held key has ended, and at most ten times a second:
+    // a browser refuses (and complains of) an address replaced hundreds of
+    // times in a few seconds.
+    let timer = null;
+    function write() {
+        timer = null;
+        const now = fragment();
+        if (now === written || (now === '' && written === '#'))
+            return;
+        written = now;
+        try {
+            history.replaceState(history.state, '', window.location.href.split('#')[0] + now);
+        } catch {
+            // A page whose address may not change (some frames): it keeps its own.
+        }
+    }
+    figure.onHandled(() => {
+        if (timer === null && !core.dragging() && !figure.keyRepeating())
+            timer = setTimeout(write, 100);
+    });
+
     follow();
     window.addEventListener('hashchange', follow);
 }

@@ -215,8 +215,15 @@ copy=$(sed -n "s/.* in place .* kept as '\(.*\)'$/\1/p" "$work/stderr")
 run 0 --export "$work/sixty.svg" --angle 60
 [ -n "$copy" ] && cmp -s "$copy" "$work/sixty.svg" || fail "no whole copy kept: $(cat "$work/stderr")"
 
-# Listed in --help; an export option alone is a mistake of the usual kind.
+# Listed in --help; an option of the export's alone is a mistake of the
+# usual kind, while the pose (--angle, --lengths, --no-grid, --lesson)
+# opens the window, here with no display to open it on, and is still
+# refused where its value is wrong.
 run 0 --help
 grep -q -- "--export <file>" "$work/stdout" || fail "--help does not list --export"
-run 2 --angle 90
+grep -q "measured at the centre of BC" "$work/stdout" || fail "--help does not say what the angle is"
+run 2 --size 900x541
+run 2 --blanks
+run 1 --angle 90 --lesson 3 --lengths --no-grid
+run 2 --lesson 10
 echo "PASS"

@@ -4,7 +4,9 @@
 # appears and an option click erases it, a click on the figure gives it the
 # arrow keys, a move to a monitor of another scale changes nothing, a resize
 # rebuilds the figure, S and Shift+S show and hide the lesson, F1 lists the
-# keys until a key or a click.
+# keys until a key or a click; a remote runs the lesson (F5, Page Down, Page
+# Up, Esc), the menu of a right click starts and ends it, ink and a drag of
+# A start on its panel, and the key that closes the list does nothing else.
 set -u
 . "$(dirname "$0")/lib.sh"
 
@@ -119,6 +121,89 @@ xdotool mousemove --window "$WINDOW" 800 200 mousedown 1 mousemove --window "$WI
 await_screen "a click to close the list" help_gone
 pixel_is 400 560 0,0,0 "BC after the click that closed the list" || fail "$why"
 pixel_is 696 400 0,0,0 "the altitude at 74 degrees after the click that closed the list" || fail "$why"
+
+# The lesson from a presenter remote. Each step is kept as it looks once
+# it settles (two shots alike, and unlike the step before), so that going
+# back shows the very picture again. F5 starts at step 1 from wherever the
+# lesson is, Esc ends it, and then Page Down turns A again.
+settles_unlike() { # NAME
+    cp "$SHOT_DIR/latest.png" "$SHOT_DIR/previous.png"
+    import -window "$WINDOW" "png:$SHOT_DIR/latest.png" 2>/dev/null || { why="no screenshot"; return 1; }
+    same_as previous && ! same_as "$1" || { why="the screen still changing, or still like $1"; return 1; }
+}
+# The same picture as the one kept, but for the focus band along the edges,
+# which a key shows and a press of the mouse hides.
+same_as() { # NAME
+    [ "$(convert "$SHOT_DIR/latest.png" "$SHOT_DIR/$1.png" -shave 3x3 miff:- | compare -metric AE - null: 2>&1)" = 0 ] &&
+        return 0
+    why="the window unlike the kept $1"
+    return 1
+}
+keep_step() { # NAME AFTER WHAT
+    await_screen "$3" settles_unlike "$2"
+    keep_shot "$1"
+}
+import -window "$WINDOW" "png:$SHOT_DIR/latest.png" && keep_shot off
+xdotool key F5
+keep_step step1 off "F5 to start the lesson"
+pixel_is $panel 255,248,232 "the lesson's panel after F5" || fail "$why"
+xdotool key Next
+keep_step step2 step1 "Page Down to step on"
+xdotool key Next
+keep_step step3 step2 "Page Down to step on again"
+xdotool key Prior
+await_screen "Page Up to step back to step 2" same_as step2
+xdotool key Escape
+await_screen "Esc to end the lesson" same_as off
+xdotool key Next
+await_screen "Page Down, the lesson over, to turn A towards C" pixel_is 702 400 0,0,0 "the altitude at 73 degrees"
+xdotool key Prior
+await_screen "Page Up to turn A back" same_as off
+
+# The figure's menu, by a right click that moves nothing, on the figure's
+# white: its first entry starts the lesson, and then ends it.
+xdotool mousemove --window "$WINDOW" 1000 400 click 3
+menu_shown() { xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -vxq "$WINDOW" || { why="no menu"; return 1; }; }
+wait_until "a right click to open the menu" menu_shown
+xdotool key Down Return
+await_screen "the menu's first entry to start the lesson" same_as step1
+xdotool mousemove --window "$WINDOW" 1000 400 click 3
+wait_until "a right click to open the menu again" menu_shown
+xdotool key Down Return
+await_screen "the menu's first entry to end the lesson" same_as off
+xdotool key F5
+await_screen "F5 to start the lesson again" same_as step1
+
+# F1, then Shift+S: the list closes, the lesson stays at step 1.
+xdotool key F1
+await_screen "F1 to list the keys in the lesson" help_shown
+xdotool key shift+s
+await_screen "Shift+S to close the list and nothing else" same_as step1
+
+# Ink starts on the panel's text: a stroke from a letter of its first row
+# out to the left, past the panel, in memo mode; in move mode a drag from
+# there turns A. The leftmost black pixel in the top right is a letter of
+# the panel's, at the start of one of its rows.
+at=$(convert "$SHOT_DIR/latest.png" -crop 400x150+800+0 +repage txt:- |
+    awk -F'[,: ]+' '/#000000/ && (!n || $1 < x) { x = $1; y = $2; n = 1 } END { if (n) print x + 800, y }')
+[ -n "$at" ] || fail "no text on the lesson's panel"
+set -- $at
+xdotool mousemove --window "$WINDOW" 150 48 click 1
+xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
+for i in $(seq 1 20); do
+    xdotool mousemove --window "$WINDOW" $(($1 - 12 * i)) "$2"
+done
+xdotool mouseup 1
+await_screen "a memo stroke from the panel's text" more_than $(($1 - 240)) $(($2 - 4)) 120 9 0,0,192 300 \
+    "the stroke left of the panel"
+xdotool mousemove --window "$WINDOW" 150 24 click 1
+xdotool mousemove --window "$WINDOW" "$1" "$2" mousedown 1
+for i in 1 2 3; do
+    xdotool mousemove --window "$WINDOW" $(($1 - 10 * i)) "$2"
+done
+xdotool mouseup 1
+await_screen "a drag from the panel's text to turn A three degrees towards B" \
+    pixel_is 679 400 0,0,0 "the altitude at 77 degrees"
 
 expect_quiet
 echo "PASS"

@@ -1,7 +1,9 @@
 // A long, seeded storm of real input on the window: presses, moves and
 // releases of every button inside, on the edges of and far outside the client
 // area, clicks on the buttons (also in the middle of a drag), resizes to odd
-// sizes, minimizing and restoring. After every event the window must agree
+// sizes, minimizing and restoring, and a remote's keys, which step the
+// lesson or turn A. A right click that moves nothing must open the figure's
+// menu, and nothing else may; each menu is closed at once. After every event the window must agree
 // with a small model of the program's rules, and nothing may go out of bounds.
 //
 //   ALTITUDE_STORM_SEED    one seed to run (a number, or "time" for a fresh one)
@@ -57,12 +59,15 @@ int EventsPerSeed()
 }
 
 // The storm drives the mouse far outside the window on purpose; Qt Test
-// warns about each such event.
+// warns about each such event. The offscreen platform warns that a menu it
+// opens cannot grab the keyboard.
 QtMessageHandler g_previousHandler = nullptr;
 
 void DropOutsideWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtWarningMsg && message.contains(QLatin1String("occurs outside target window")))
+    if (type == QtWarningMsg
+        && (message.contains(QLatin1String("occurs outside target window"))
+            || message.startsWith(QLatin1String("This plugin does not support"))))
         return;
     g_previousHandler(type, context, message);
 }
@@ -83,9 +88,9 @@ public:
     [[nodiscard]] QString Summary() const
     {
         static const char* const names[] = {"moves", "presses", "releases", "clicks", "clicks on buttons",
-                                            "resizes", "minimizes", "restores", "event-loop runs"};
+                                            "resizes", "minimizes", "restores", "event-loop runs", "keys"};
         QStringList parts;
-        for (int k = 0; k < 9; ++k)
+        for (int k = 0; k < 10; ++k)
             parts << QStringLiteral("%1 %2").arg(m_kinds[k]).arg(QLatin1String(names[k]));
         return parts.join(QLatin1String(", "))
             + QStringLiteral("; of the resizes %1 without height, %2 to 1 x 1, %3 to 8000 x 6000")
@@ -93,7 +98,7 @@ public:
     }
 
 private:
-    int m_kinds[9] = {};
+    int m_kinds[10] = {};
     int m_noHeight = 0;
     int m_onePixel = 0;
     int m_huge = 0;
@@ -138,6 +143,17 @@ public:
     // Whether the last click on a button widget failed to click it, which
     // would leave the storm without the clicks it means to make.
     [[nodiscard]] bool MissedClick() const { return m_missedClick; }
+    // Whether the figure's menu opened where the rules open it: after a
+    // right click that moved nothing, and after nothing else.
+    [[nodiscard]] QString MenuAmiss() const
+    {
+        if (m_menuOpened == m_menuDue)
+            return {};
+        return m_menuDue ? QStringLiteral("the right click opened no menu")
+                         : QStringLiteral("the figure's menu opened after no right click");
+    }
+    // How many menus opened, for the log.
+    [[nodiscard]] int Menus() const { return m_menus; }
 
     // The model's view of the mouse and the figure, for the failure report.
     [[nodiscard]] QString Describe() const
@@ -156,6 +172,7 @@ public:
     {
         m_rebuilt = false;
         m_missedClick = false;
+        m_menuDue = false;
         switch (a.kind) {
         case Kind::Move:
             QTest::mouseMove(&m_handle, a.at);
@@ -196,6 +213,18 @@ public:
         case Kind::RunEventLoop:
             QCoreApplication::processEvents();
             break;
+        case Kind::Key:
+            QTest::keyClick(&m_handle, a.key, a.shift ? Qt::ShiftModifier : Qt::NoModifier);
+            m_figure.Key(a.key, a.shift);
+            break;
+        }
+        // A menu opened is seen, and closed, so that the storm goes on at
+        // the window.
+        m_menuOpened = false;
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            m_menuOpened = true;
+            ++m_menus;
+            menu->close();
         }
         return m_rebuilt;
     }
@@ -235,7 +264,7 @@ private:
         if (type == QEvent::MouseMove) {
             m_pointer.Move(mouse->buttons(), at);
         } else if (type == QEvent::MouseButtonRelease) {
-            m_pointer.Release(mouse->buttons());
+            m_menuDue = m_pointer.Release(mouse->button(), mouse->buttons()) || m_menuDue;
         } else {
             m_rebuilt = false; // the figure may no longer be the rebuilt one
             m_pointer.Press(mouse->button(), mouse->buttons(), at, Under(at.toPoint()));
@@ -297,6 +326,9 @@ private:
     bool m_rebuilt = false;
     bool m_lettingGo = false;
     bool m_missedClick = false;
+    bool m_menuDue = false;
+    bool m_menuOpened = false;
+    int m_menus = 0;
 };
 
 } // namespace
@@ -343,8 +375,13 @@ private slots:
             recent.push_back(Describe(action) + driver.Describe());
             if (recent.size() > 16)
                 recent.pop_front();
-            const QString broken = driver.MissedClick() ? QStringLiteral("the click did not click the button")
-                                                        : BrokenInvariant(window, driver.Figure(), rebuilt);
+            QString broken = driver.MissedClick() ? QStringLiteral("the click did not click the button")
+                                                  : BrokenInvariant(window, driver.Figure(), rebuilt);
+            if (broken.isEmpty())
+                broken = driver.MenuAmiss();
+            if (broken.isEmpty() && window.form().LessonStep() != driver.Figure().lesson)
+                broken = QStringLiteral("the lesson at step %1 where the rules give %2")
+                             .arg(window.form().LessonStep()).arg(driver.Figure().lesson);
             if (!broken.isEmpty()) {
                 driver.ReleaseAll();
                 QStringList lines(recent.begin(), recent.end());
@@ -354,8 +391,8 @@ private slots:
             }
         }
         driver.ReleaseAll();
-        qInfo("seed %llu: %d events in %lld ms: %s", static_cast<unsigned long long>(seed), events,
-              static_cast<long long>(clock.elapsed()), qPrintable(tally.Summary()));
+        qInfo("seed %llu: %d events in %lld ms: %s; %d menus opened", static_cast<unsigned long long>(seed), events,
+              static_cast<long long>(clock.elapsed()), qPrintable(tally.Summary()), driver.Menus());
     }
 
     // The shortest form of what the storm finds first: a press of the right

@@ -4,12 +4,14 @@
 #include "desktop/controls/layerpainter.h"
 
 #include <QAbstractButton>
+#include <QKeySequence>
 #include <QString>
 #include <QStringList>
 #include <QWindow>
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <random>
 #include <vector>
 
@@ -25,7 +27,11 @@ inline const QStringList ButtonNames{"Command1", "Option1_0", "Option1_1", "Chec
             &c.Label3[0], &c.Label3[1], &c.Label3[2], &c.Label4[0], &c.Label4[1]};
 }
 
-enum class Kind { Move, Press, Release, Click, ClickButton, Resize, Minimize, Restore, RunEventLoop };
+enum class Kind { Move, Press, Release, Click, ClickButton, Resize, Minimize, Restore, RunEventLoop, Key };
+
+// The keys the window takes wherever its focus is, as a presenter's remote
+// and the lesson send them.
+inline const Qt::Key WindowKeys[] = {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_S, Qt::Key_F5, Qt::Key_Escape};
 
 struct Action {
     Kind kind = Kind::Move;
@@ -33,6 +39,8 @@ struct Action {
     QPoint at;      // in the window, for the mouse
     QSize size;     // for a resize
     QString target; // the button widget to click
+    Qt::Key key = Qt::Key_unknown;
+    bool shift = false; // held with the key
 };
 
 inline QString Describe(const Action& a)
@@ -51,6 +59,8 @@ inline QString Describe(const Action& a)
     case Kind::Minimize: return QStringLiteral("minimize");
     case Kind::Restore: return QStringLiteral("restore");
     case Kind::RunEventLoop: return QStringLiteral("run the event loop");
+    case Kind::Key: return QStringLiteral("key %1%2").arg(a.shift ? QStringLiteral("Shift+") : QString(),
+                                                          QKeySequence(a.key).toString());
     }
     return {};
 }
@@ -94,6 +104,10 @@ public:
             a.kind = pick < 930 ? Kind::Minimize : Kind::Restore;
         } else if (pick < 965) {
             a.kind = Kind::RunEventLoop;
+        } else if (pick < 990) {
+            a.kind = Kind::Key;
+            a.key = WindowKeys[Uniform(0, int(std::size(WindowKeys)) - 1)];
+            a.shift = Uniform(0, 3) == 0;
         } else {
             a.at = Point(window);
         }

@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <Qt>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace stress {
@@ -18,6 +19,11 @@ struct FigureModel {
     int gridShown = 1;      // the flag the grid box goes by
     bool gridVisible = true;
     bool ticked[4] = {true, false, false, false}; // Check1..Check4
+    int lesson = 0;         // the lesson's step
+    // The press that started the drag, and whether it has moved nothing:
+    // a right click that moved nothing opens the figure's menu.
+    Qt::MouseButton pressButton = Qt::NoButton;
+    bool pressStill = false;
 
     // The reset button, every resize, minimize and restore: A back at 74
     // degrees, the drag over, the whole grid shown. The flag and the boxes
@@ -29,8 +35,11 @@ struct FigureModel {
         gridVisible = true;
     }
 
-    void Press(float x, float y)
+    void Press(Qt::MouseButton button, float x, float y)
     {
+        pressStill = !dragging;
+        if (pressStill)
+            pressButton = button;
         dragging = true;
         lastX = x;
         lastY = y;
@@ -43,13 +52,43 @@ struct FigureModel {
     {
         if (!dragging || (x == lastX && y == lastY))
             return;
+        pressStill = false;
         if (moveMode)
             angle += x < lastX ? 1 : -1;
         lastX = x;
         lastY = y;
     }
 
-    void Release() { dragging = false; }
+    // Whether the release opens the figure's menu.
+    bool Release(Qt::MouseButton button)
+    {
+        const bool click = dragging && pressStill && button == Qt::RightButton && pressButton == Qt::RightButton;
+        dragging = false;
+        pressStill = false;
+        return click;
+    }
+
+    // The keys a presenter's remote sends, and the lesson's, which the
+    // window takes wherever its focus is: F5 starts the lesson (Shift+F5
+    // goes on where it is), Esc ends it, Page Down and Page Up step it
+    // while it is on and turn A otherwise, in move mode, ten with Shift.
+    void Key(Qt::Key key, bool shift)
+    {
+        const auto step = [this](int by) { lesson = std::clamp(lesson + by, 0, 9); };
+        switch (key) {
+        case Qt::Key_S: step(shift ? -1 : 1); break;
+        case Qt::Key_F5: lesson = shift && lesson > 0 ? lesson : 1; break;
+        case Qt::Key_Escape: lesson = 0; break;
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            if (lesson > 0)
+                step(key == Qt::Key_PageDown ? 1 : -1);
+            else if (moveMode)
+                angle += (key == Qt::Key_PageUp ? 1 : -1) * (shift ? 10 : 1);
+            break;
+        default: break;
+        }
+    }
 
     // The grid box goes by its flag, not by its tick.
     void ClickGridBox()
@@ -78,7 +117,7 @@ public:
         if (held == button)
             m_owner = under;
         if (m_owner == Owner::Window)
-            m_figure.Press(float(at.x()), float(at.y()));
+            m_figure.Press(button, float(at.x()), float(at.y()));
     }
 
     void Move(Qt::MouseButtons held, QPointF at)
@@ -87,12 +126,13 @@ public:
             m_figure.Move(float(at.x()), float(at.y()));
     }
 
-    void Release(Qt::MouseButtons held)
+    // Whether the release opens the figure's menu.
+    bool Release(Qt::MouseButton button, Qt::MouseButtons held)
     {
-        if (m_owner == Owner::Window)
-            m_figure.Release();
+        const bool menu = m_owner == Owner::Window && m_figure.Release(button) && held == Qt::NoButton;
         if (held == Qt::NoButton)
             m_owner = Owner::None;
+        return menu;
     }
 
     // A window with no width or height is hidden by the toolkit, which then

@@ -73,6 +73,27 @@ private slots:
         QVERIFY(!window.findChild<QRadioButton*>("Option1_1")->isChecked());
     }
 
+    // Opened at a pose (--lesson 3 --angle 30 --lengths --no-grid), the
+    // window shows it once shown, the boxes ticked as the figure is: the
+    // first resize, which puts A back at 74, does not undo it.
+    void opensAtThePoseItIsGiven()
+    {
+        Form1Window window;
+        window.OpenAt(app::WorksheetPose{.AngleA = 30, .Lengths = true, .Grid = false, .Lesson = 3});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window, DeadlineMs));
+        const app::Form1& form = window.form();
+        QCOMPARE(form.LessonStep(), 3);
+        QCOMPARE(form.State().AngleA, 30);
+        QVERIFY(!window.findChild<QCheckBox*>("Check1")->isChecked());
+        for (const char* name : {"Check2", "Check3", "Check4"})
+            QVERIFY(window.findChild<QCheckBox*>(name)->isChecked());
+        QStringList texts;
+        for (const controls::Label& text : form.Controls().Lesson.Text)
+            texts << QString::fromStdString(text.Visible ? text.Caption() : std::string());
+        QVERIFY2(texts.join('|').contains(QStringLiteral("23.04")), qPrintable(texts.join('|')));
+    }
+
     void focusFollowsTheTabIndexes()
     {
         Form1Window window;

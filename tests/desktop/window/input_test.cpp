@@ -2,6 +2,7 @@
 #include "support/openwindow.h"
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -59,6 +60,22 @@ private slots:
         QCOMPARE(m_window->form().State().AngleA, 75);
         Drag(*m_window, Qt::LeftButton, {106, 36}, {{100, 36}});
         QCOMPARE(m_window->form().State().AngleA, 76);
+    }
+
+    // A finger held still on the figure opens its menu, whose first entry
+    // starts the lesson; the press moved nothing, and moves nothing after.
+    void aFingerHeldStillOpensTheFiguresMenu()
+    {
+        QPointingDevice* screen = QTest::createTouchDevice();
+        QTest::touchEvent(m_window.get(), screen).press(0, {600, 300});
+        QMenu* menu = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((menu = m_window->findChild<QMenu*>(QStringLiteral("figureMenu"))) && menu->isVisible(),
+                                 DeadlineMs);
+        QTest::touchEvent(m_window.get(), screen).move(0, {580, 300});
+        QTest::touchEvent(m_window.get(), screen).release(0, {580, 300});
+        QCOMPARE(m_window->form().State().AngleA, 74);
+        menu->actions().constFirst()->trigger();
+        QCOMPARE(m_window->form().LessonStep(), 1);
     }
 
     void memoStrokesFollowThePointerAndVanishOnEitherOptionButton()

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using app::Form1Window;
@@ -163,6 +164,72 @@ private slots:
             key(modifiers ? Qt::Key_Enter : Qt::Key_Return, modifiers);
             QCOMPARE(angle(), 74);
         }
+    }
+
+    // F1 in a small window: the list inside it, clear of every button and
+    // of the option buttons' panel, each line in type of 12 pixels at
+    // least; in either mode, at the window's own size and smaller.
+    void theListOfKeysStandsClearOfTheButtons()
+    {
+        const app::KeyHelp& help = m_window->form().Controls().Help;
+        for (const QSize size : {QSize(900, 541), QSize(600, 400), QSize(420, 300)}) {
+            m_window->resize(size);
+            for (const char* mode : {"Option1_1", "Option1_0"}) {
+                QTest::mouseClick(m_window->findChild<QRadioButton*>(mode), Qt::LeftButton);
+                key(Qt::Key_F1);
+                const QString where = QStringLiteral("%1x%2 %3").arg(size.width()).arg(size.height()).arg(mode);
+                QVERIFY2(help.Shown, qPrintable(where));
+                const QRectF panel(help.Panel.Left, help.Panel.Top, help.Panel.Width, help.Panel.Height);
+                QVERIFY2(QRectF(m_window->rect()).contains(panel), qPrintable(where));
+                for (QWidget* child : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (child != m_figure)
+                        QVERIFY2(!panel.intersects(child->geometry()), qPrintable(where + " " + child->objectName()));
+                }
+                for (std::size_t i = 0; i < std::size_t(help.Count); ++i) {
+                    for (const controls::Label* line : {&help.Keys[i], &help.Actions[i]}) {
+                        QVERIFY2(line->Font.PixelSize() >= 12, qPrintable(where));
+                        QVERIFY2(panel.contains(QRectF(line->Left, line->Top, line->Width(), line->Height())),
+                                 qPrintable(where + " " + QString::fromStdString(line->Caption())));
+                    }
+                }
+                key(Qt::Key_Escape);
+                QVERIFY2(!help.Shown, qPrintable(where));
+            }
+        }
+    }
+
+    // The key that closes the list does nothing else: a modifier pressed
+    // first leaves it open, and the closing key is swallowed whole, its
+    // repeats, its release and the shortcut it makes with Ctrl. A held F1
+    // repeats without closing it.
+    void theKeyThatClosesTheListDoesNothingElse()
+    {
+        QWindow* window = m_window->windowHandle();
+        for (int i = 0; i < 3; ++i)
+            key(Qt::Key_S);
+        QCOMPARE(m_window->form().LessonStep(), 3);
+        const auto shown = [this] { return m_window->form().KeyHelpShown(); };
+        QTest::simulateEvent(window, true, Qt::Key_F1, {}, QString(), false);
+        QTest::simulateEvent(window, true, Qt::Key_F1, {}, QString(), true);
+        QTest::simulateEvent(window, false, Qt::Key_F1, {}, QString(), false);
+        QVERIFY(shown());
+        QTest::simulateEvent(window, true, Qt::Key_Shift, Qt::ShiftModifier, QString(), false);
+        QVERIFY(shown());
+        QTest::simulateEvent(window, true, Qt::Key_S, Qt::ShiftModifier, QStringLiteral("S"), false);
+        QVERIFY(!shown());
+        QTest::simulateEvent(window, true, Qt::Key_S, Qt::ShiftModifier, QStringLiteral("S"), true);
+        QTest::simulateEvent(window, false, Qt::Key_S, Qt::ShiftModifier, QStringLiteral("S"), false);
+        QTest::simulateEvent(window, false, Qt::Key_Shift, {}, QString(), false);
+        key(Qt::Key_F1);
+        key(Qt::Key_PageDown, Qt::ShiftModifier);
+        key(Qt::Key_F1);
+        key(Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(m_window->form().LessonStep(), 3);
+        QVERIFY(!shown());
+        QVERIFY(!m_window->findChild<QWidget*>(QStringLiteral("saveDialog")));
+        // The next key is a key again.
+        key(Qt::Key_S, Qt::ShiftModifier);
+        QCOMPARE(m_window->form().LessonStep(), 2);
     }
 
 private:

@@ -191,6 +191,41 @@ private slots:
         QVERIFY2(printedMismatches <= 4 * MostMismatches, qPrintable(QString::number(printedMismatches)));
     }
 
+    // A memo stroke across the lesson's panel lies over it in every format,
+    // as the window shows it: multiplied, the panel's ivory darkened, where
+    // a worksheet that laid it beneath would show the panel untouched.
+    void inkLiesOverTheLessonsPanelInEveryFormat()
+    {
+        QTest::keyClick(m_window.get(), Qt::Key_S);
+        const controls::Shape& panel = m_window->form().Controls().Lesson.Panel;
+        QVERIFY(panel.Visible);
+        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
+        // In the panel's margin, right of its texts, and out past its edge.
+        const QPoint inside(int(panel.Left + panel.Width) - 4, int(panel.Top + panel.Height / 2));
+        Drag(*m_window, Qt::LeftButton, inside + QPoint(40, 0), {inside - QPoint(40, 0)});
+        const QColor screen = m_window->grab().toImage().pixelColor(inside);
+        QVERIFY2(screen.red() < 60 && screen.blue() > 120, qPrintable(screen.name()));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_files.filePath("inked.pdf"));
+        printer.setPageLayout(QPageLayout(QPageSize(QSizeF(900, 541), QPageSize::Point), QPageLayout::Portrait,
+                                          QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+        QVERIFY(app::PrintWorksheet(printer, Source()));
+        Run("pdftoppm", {"-r", "72", "-png", "-singlefile", printer.outputFileName(), m_files.filePath("inked")});
+        const QImage picture = app::WorksheetPicture(Source(), m_window->devicePixelRatio());
+        const std::pair<const char*, QColor> inked[] = {
+            {"svg", Draw(app::WorksheetSvg(Source())).pixelColor(inside)},
+            {"png", picture.pixelColor(inside * 2)},
+            {"pdf", QImage(m_files.filePath("inked.png")).pixelColor(inside)},
+        };
+        for (const auto& [format, colour] : inked) {
+            const int off = std::max({std::abs(colour.red() - screen.red()), std::abs(colour.green() - screen.green()),
+                                      std::abs(colour.blue() - screen.blue())});
+            QVERIFY2(off <= 8, qPrintable(QStringLiteral("%1 %2, the window %3").arg(format, colour.name(), screen.name())));
+        }
+    }
+
     void printsOnePageWithTheFigureCentred()
     {
         QPrinter printer(QPrinter::HighResolution);
