@@ -34,6 +34,7 @@ void PoseFigure(Form1& form, const WorksheetPose& pose)
     }
     if (pose.Lesson > 0) {
         c.Lesson.Blanks = pose.Blanks;
+        c.Lesson.StepControl = false;
         form.SetLessonStep(pose.Lesson);
     }
 }
