@@ -3,6 +3,7 @@
 #include "accessibility.h"
 #include "figurewidget.h"
 #include "inputcodes.h"
+#include "lessonstepbuttons.h"
 #include "form/keycodes.h"
 #include "form/readoutsummary.h"
 #include "form/windowlayers.h"
@@ -47,6 +48,10 @@ Form1Window::Form1Window(QWidget* parent)
 
     CreateButtons();
     ConnectButtons();
+    m_lessonSteps = std::make_unique<LessonStepButtons>(this, m_form, [this](void (Form1::*handler)()) {
+        Handle([this, handler] { (m_form.*handler)(); });
+    });
+    m_lessonSteps->InsertInFocusChain(m_check4, m_figure);
     ConnectFigure();
     DescribeLengths();
     auto* copy = new QShortcut(QKeySequence::Copy, this);
@@ -209,6 +214,8 @@ template <typename Handler>
 void Form1Window::Handle(Handler&& handler)
 {
     handler();
+    if (m_lessonSteps)
+        m_lessonSteps->Update();
     m_layer.Collect(m_backDamage.Tiles(), m_damage.Tiles());
     const QRegion back = m_backDamage.Take();
     m_background.Invalidate(back);

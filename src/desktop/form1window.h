@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <span>
 #include <string>
 
@@ -27,6 +28,7 @@ class OptionGroup;
 namespace app {
 
 class FigureWidget;
+class LessonStepButtons;
 
 // The window on screen. It paints the surface and the middle layer that
 // Form1 holds, hosts the buttons as toolkit widgets, and turns the toolkit's
@@ -111,6 +113,7 @@ private:
     std::string m_description;
 
     FigureWidget* m_figure = nullptr;
+    std::unique_ptr<LessonStepButtons> m_lessonSteps;
     qtcontrols::OptionGroup* m_option1Group = nullptr;
     QPushButton* m_command1 = nullptr;
     QRadioButton* m_option1[2] = {};
