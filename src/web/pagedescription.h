@@ -14,4 +14,9 @@ namespace web {
 // real HTML form controls of them.
 [[nodiscard]] std::string PageDescription(const app::Form1Controls& c);
 
+// The lesson's step control as the page shows it, in the same form: back,
+// the step as text, on and the end, each with the name a screen reader
+// gives it and its place; null while the lesson is off.
+[[nodiscard]] std::string LessonStepsDescription(const figure::LessonStepControl& steps);
+
 } // namespace web
