@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "figurewidget.h"
+#include "lessonstepbuttons.h"
 #include "popupmenu.h"
 #include "windowinput.h"
 #include "worksheetactions.h"
@@ -46,6 +47,10 @@ Form1Window::Form1Window(QWidget* parent)
     m_painting.Start(*m_figure);
     m_input = new WindowInput(*this);
     ConnectButtons();
+    m_lessonSteps = std::make_unique<LessonStepButtons>(this, m_form, [this](void (Form1::*handler)()) {
+        Handle([this, handler] { (m_form.*handler)(); });
+    });
+    m_lessonSteps->InsertInFocusChain(m_check4, m_figure);
     ConnectFigure();
     DescribeFigure();
     auto* copy = new QShortcut(QKeySequence::Copy, this);
@@ -146,6 +151,8 @@ void Form1Window::EndDrag()
 
 void Form1Window::Handled()
 {
+    if (m_lessonSteps)
+        m_lessonSteps->Update();
     m_pacer.Update(m_painting.TakeChanged());
     // A drag is described where it ends, not at every degree on the way.
     if (m_form.State().Dragging != 1 && !(m_input && m_input->KeyRepeating()))

@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,7 @@ class FigureWidget;
 class PopupMenu;
 class WindowInput;
 class WorksheetActions;
+class LessonStepButtons;
 
 // The window on screen. It paints the surface and the layer that Form1
 // holds (windowpainting.h), hosts the buttons as toolkit widgets, and turns
@@ -116,6 +118,7 @@ private:
     WorksheetActions* m_worksheets = nullptr;
     PopupMenu* m_menu = nullptr;
     FigureWidget* m_figure = nullptr;
+    std::unique_ptr<LessonStepButtons> m_lessonSteps;
     qtcontrols::OptionGroup* m_option1Group = nullptr;
     QPushButton* m_command1 = nullptr;
     QRadioButton* m_option1[2] = {};

@@ -2,6 +2,7 @@
 
 #include "clearance.h"
 #include "figurecontrols.h"
+#include "freespace.h"
 #include "figurestate.h"
 #include "lessonarcs.h"
 #include "lessoncontrols.h"
@@ -19,6 +20,7 @@ namespace {
 // stand only 3 pixels below BC, where the arcs begin.
 constexpr double Gap = 3;
 constexpr double LabelGap = 1;
+constexpr double SidePen = 3; // the triangle's sides and the altitude
 
 void HideAll(LessonControls& lesson)
 {
@@ -34,14 +36,19 @@ LessonControls::LessonControls()
     HideAll(*this);
 }
 
-void AppendLessonLayer(const LessonControls& lesson, controls::Layer& layer)
+void AppendLessonArcs(const LessonControls& lesson, controls::Layer& layer)
+{
+    for (const controls::Line& line : lesson.Arcs)
+        layer.push_back(&line);
+}
+
+void AppendLessonPanel(const LessonControls& lesson, controls::Layer& layer)
 {
     layer.push_back(&lesson.Panel);
+    layer.push_back(&lesson.StepsPanel);
     for (const controls::Label& label : lesson.Text)
         layer.push_back(&label);
     for (const controls::Line& line : lesson.Boxes)
-        layer.push_back(&line);
-    for (const controls::Line& line : lesson.Arcs)
         layer.push_back(&line);
 }
 
@@ -55,27 +62,41 @@ void UpdateLesson(const FigureState& s, FigureControls& c)
         return;
     }
 
+    // The arcs keep clear of the marks, the letters and the buttons (and
+    // each of the sides it does not end on): an arc shows by its own angle's
+    // room alone. A read-out lies over an arc as it lies over a side, on its
+    // white box. The panel keeps clear of the letters, the read-outs, the
+    // buttons and the whole triangle, in which the sides, the marks and the
+    // arcs all lie.
     Clearance clearance;
+    FreeSpace space;
     for (const auto* marks : {&c.Line2, &c.Line3}) {
         for (const controls::Line& line : *marks)
             clearance.AddLine(line, Gap);
     }
     for (const auto* labels : {&c.Label1, &c.Label3, &c.Label4}) {
-        for (const controls::Label& label : *labels)
-            clearance.AddLabel(label, LabelGap);
+        for (const controls::Label& label : *labels) {
+            if (labels == &c.Label1)
+                clearance.AddLabel(label, LabelGap);
+            if (label.Visible) {
+                const controls::PixelRect box = controls::PaintedBox(label);
+                space.AddBox({box.left - LabelGap, box.top - LabelGap, box.right + LabelGap, box.bottom + LabelGap});
+            }
+        }
     }
-    for (const controls::PixelRect& keep : lesson.Keepout)
-        clearance.AddBox({keep.left - Gap, keep.top - Gap, keep.right + Gap, keep.bottom + Gap});
+    for (const controls::PixelRect& keep : lesson.Keepout) {
+        const Clearance::Box box{keep.left - Gap, keep.top - Gap, keep.right + Gap, keep.bottom + Gap};
+        clearance.AddBox(box);
+        space.AddBox(box);
+    }
+    space.AddTriangle({s.Ax, s.Bx, s.Cx}, {s.Ay, s.By, s.Cy}, SidePen / 2 + Gap);
 
     const LessonText text = ComposeLesson(lesson.Step, lesson.Blanks, s);
     if (HasTriangle(s))
         PlaceLessonArcs(s, lesson, clearance);
     else
         HideLessonArcs(lesson);
-    for (const controls::Line& side : c.Line1)
-        clearance.AddLine(side, Gap);
-    PlaceLessonPanel(text, c.Form1.ScaleWidth, c.Form1.ScaleHeight, lesson, clearance);
-    lesson.Spoken = text.spoken;
+    PlaceLessonPanel(text, c.Form1.ScaleWidth, c.Form1.ScaleHeight, s.GridUnit, lesson, space);
 }
 
 void SetLessonStep(const FigureState& s, FigureControls& c, int step)

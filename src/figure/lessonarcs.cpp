@@ -75,18 +75,23 @@ bool Clear(const AngleMark& m, double radius, const Clearance& clearance)
     return true;
 }
 
-// The largest arcs that fit: four fifths of a grid step, then smaller by
-// steps, no smaller than the angle allows; failing those, larger ones, which
-// clear the letter A where A lies below BC and its letter inside the angle.
-// Two arcs lie a little apart; a single one halfway between where two would
-// lie, so that arcs of the two colours meeting at AD meet it apart.
+// The largest arcs that fit: four fifths of a grid step, then a pixel
+// smaller at a time, no smaller than the angle allows; failing those,
+// larger ones up to a grid step and a fifth, which clear the letter A where
+// A lies below BC and its letter inside the angle. Two arcs lie a little
+// apart; a single one halfway between where two would lie, so that arcs of
+// the two colours meeting at AD meet it apart. Trying every pixel rather
+// than a few sizes keeps an arc shown while something near it moves: only
+// where no size at all is clear does it go.
 Arcs Fit(const AngleMark& m, double unit, const Clearance& clearance)
 {
-    constexpr double scales[] = {0.8, 0.68, 0.58, 0.49, 0.42, 0.35, 0.3, 0.26, 0.22, 0.19, 0.16, 1.0, 1.2};
     const double apart = std::max(4.0, unit * 0.12);
+    const double preferred = unit * 0.8;
+    const int smaller = int(std::floor(preferred - unit * 0.16));
+    const int larger = int(std::floor(unit * 0.4));
     Arcs arcs;
-    for (const double scale : scales) {
-        const double outer = unit * scale;
+    for (int k = 0; k <= smaller + larger; ++k) {
+        const double outer = k <= smaller ? preferred - k : preferred + (k - smaller);
         if (m.count == 1) {
             arcs.radii[0] = outer - apart / 2;
             arcs.radii[1] = arcs.radii[0];
@@ -151,15 +156,11 @@ void PlaceLessonArcs(const FigureState& s, LessonControls& lesson, Clearance& cl
     };
     for (AngleMark& m : marks)
         Aim(m);
-    for (int pair = 0; pair < 2; ++pair) {
-        const AngleMark& first = marks[2 * pair];
-        const AngleMark& second = marks[2 * pair + 1];
-        const Arcs one = Fit(first, unit, clearance);
-        const Arcs other = one.found ? Fit(second, unit, clearance) : Arcs{};
-        if (!one.found || !other.found)
-            continue;
-        Draw(first, one, lesson);
-        Draw(second, other, lesson);
+    // Each angle by its own room: an angle too tight for its arcs leaves
+    // its equal without them, which still says what it marks.
+    for (const AngleMark& m : marks) {
+        if (const Arcs arcs = Fit(m, unit, clearance); arcs.found)
+            Draw(m, arcs, lesson);
     }
     // The arcs at A on either side of AD meet it apart, each pair at its
     // own radii; they need not keep clear of each other, only the panel of them.

@@ -10,9 +10,9 @@ struct LessonControls;
 // each in its pair's colour. Each arc is as large as it can be, up to four
 // fifths of a grid step, while it stays clear of everything in `clearance`
 // (the other lines, the right-angle marks, the letters, the read-outs
-// shown) and outside the mark at A. A pair whose two angles cannot both be
-// marked is left out; where there is no triangle there are none. The arcs
-// drawn are added to `clearance`, for the panel to keep clear of them.
+// shown) and outside the mark at A. Each angle is marked where it has room
+// of its own, whatever its equal has; where there is no triangle there are
+// none. The arcs drawn are added to `clearance`.
 void PlaceLessonArcs(const FigureState& state, LessonControls& lesson, Clearance& clearance);
 
 void HideLessonArcs(LessonControls& lesson);

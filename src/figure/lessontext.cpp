@@ -61,6 +61,7 @@ std::string Factors(const std::int64_t (&tenths)[2])
 void NumbersRows(std::vector<LessonRow>& rows, bool blanks, const RelationSides& sides)
 {
     RowBuilder numbers{{}, blanks};
+    numbers.row.role = LessonRow::Role::Numbers;
     numbers.Text(Factors(sides.Left)).Answer(HundredthsText(sides.LeftProduct));
     numbers.Text(sides.Equal() ? "　＝　" : "　≒　");
     numbers.Text(Factors(sides.Right)).Answer(HundredthsText(sides.RightProduct));
@@ -70,12 +71,15 @@ void NumbersRows(std::vector<LessonRow>& rows, bool blanks, const RelationSides&
     // Why they differ: the read-outs are rounded; the lengths themselves
     // give one value on both sides.
     RowBuilder first{{}, blanks};
+    first.row.role = LessonRow::Role::Note;
     first.Text("※長さは四捨五入した値です。");
     rows.push_back(std::move(first.row));
     RowBuilder second{{}, blanks};
+    second.row.role = LessonRow::Role::Note;
     second.Text("四捨五入する前の長さで計算すると");
     rows.push_back(std::move(second.row));
     RowBuilder third{{}, blanks};
+    third.row.role = LessonRow::Role::Note;
     third.Answer(FixedHundredthsText(sides.ExactLeft));
     third.Text(sides.ExactLeft == sides.ExactRight ? " ＝ " : " ≒ ").Answer(FixedHundredthsText(sides.ExactRight));
     third.row.continues = true;
@@ -94,23 +98,23 @@ void AngleRows(std::vector<LessonRow>& rows, bool blanks, const AcuteAngles& ang
     rows.push_back(std::move(c.row));
 }
 
+} // namespace
+
 // Rows joined as sentences, a sentence broken over rows joined again; an
 // exponent is said as a word.
-std::string Spoken(const std::vector<LessonRow>& rows)
+std::string SpeakLessonRows(const std::vector<const LessonRow*>& rows)
 {
     std::string spoken;
-    for (const LessonRow& row : rows) {
-        if (row.continues)
+    for (const LessonRow* row : rows) {
+        if (row->continues)
             spoken += ' ';
         else if (!spoken.empty() && !spoken.ends_with("。"))
             spoken += "。";
-        for (const LessonRun& run : row.runs)
+        for (const LessonRun& run : row->runs)
             spoken += run.kind == LessonRun::Kind::Exponent ? "の" + run.text + "乗" : run.text;
     }
     return spoken;
 }
-
-} // namespace
 
 bool HasTriangle(const FigureState& state)
 {
@@ -136,10 +140,12 @@ LessonText ComposeLesson(int step, bool blanks, const FigureState& state)
                                           Relation::ABTimesAC};
             const Relation relation = order[(std::min(step, LessonLastStep) - 2) / 2];
             RowBuilder r;
+            r.row.role = LessonRow::Role::Heading;
             RelationRow(r, relation);
             lesson.rows.push_back(std::move(r.row));
             if (step % 2 == 0) {
                 RowBuilder guess;
+                guess.row.role = LessonRow::Role::Numbers;
                 guess.Text("？ × ？ ＝ ？　＝　？ × ？ ＝ ？");
                 lesson.rows.push_back(std::move(guess.row));
             } else {
@@ -148,7 +154,10 @@ LessonText ComposeLesson(int step, bool blanks, const FigureState& state)
             }
         }
     }
-    lesson.spoken = Spoken(lesson.rows);
+    std::vector<const LessonRow*> all;
+    for (const LessonRow& row : lesson.rows)
+        all.push_back(&row);
+    lesson.spoken = SpeakLessonRows(all);
     return lesson;
 }
 

@@ -19,7 +19,11 @@ struct LessonRun {
 };
 
 struct LessonRow {
+    // What the row is: a sentence, a relation's heading, a row of numbers,
+    // or a line of the note on rounding.
+    enum class Role { Statement, Heading, Numbers, Note };
     std::vector<LessonRun> runs;
+    Role role = Role::Statement;
     bool angles = false;    // the degrees, the first rows left out for want of room
     bool continues = false; // the sentence of the row before goes on here
 };
@@ -36,6 +40,10 @@ struct LessonText {
 // on BC as far as the read-outs tell (AD reads 0), one sentence says there
 // is no triangle. With `blanks`, the degrees and every product are boxes.
 [[nodiscard]] LessonText ComposeLesson(int step, bool blanks, const FigureState& state);
+
+// Rows as a screen reader speaks them: as sentences, a sentence broken over
+// rows joined again, an exponent said as a word (「ABの2乗」).
+[[nodiscard]] std::string SpeakLessonRows(const std::vector<const LessonRow*>& rows);
 
 // Whether the figure has a triangle to speak of: AD does not read 0.
 [[nodiscard]] bool HasTriangle(const FigureState& state);

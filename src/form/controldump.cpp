@@ -138,6 +138,15 @@ void DumpAdditions(std::string& out, const Form1Controls& c)
     if (lesson.Step > 0) {
         Writer(out).Name("Lesson").Int("Step", lesson.Step).Int("Blanks", lesson.Blanks).End();
         Dump(Writer(out), "LessonPanel", lesson.Panel);
+        Dump(Writer(out), "LessonStepsPanel", lesson.StepsPanel);
+        using Button = std::pair<const char*, const controls::ButtonControl*>;
+        for (const auto& [name, button] : {Button{"LessonBack", &lesson.Steps.Back}, Button{"LessonStep", &lesson.Steps.Step},
+                                           Button{"LessonNext", &lesson.Steps.Next}, Button{"LessonEnd", &lesson.Steps.End}}) {
+            Writer(out).Name(name).Text("Caption", button->Caption)
+                .Bits("Left", button->Left).Bits("Top", button->Top).Bits("Width", button->Width)
+                .Bits("Height", button->Height).Int("Visible", lesson.Steps.Visible)
+                .End();
+        }
         DumpArray(out, "LessonText", lesson.Text);
         DumpArray(out, "LessonBoxes", lesson.Boxes);
         DumpArray(out, "LessonArcs", lesson.Arcs);

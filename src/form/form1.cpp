@@ -273,6 +273,21 @@ void Form1::SetLessonStep(int step)
     figure::SetLessonStep(m_state, m_figure, step);
 }
 
+void Form1::LessonBack_Click()
+{
+    SetLessonStep(LessonStep() - 1);
+}
+
+void Form1::LessonNext_Click()
+{
+    SetLessonStep(LessonStep() + 1);
+}
+
+void Form1::LessonEnd_Click()
+{
+    SetLessonStep(0);
+}
+
 void Form1::ShowKeys()
 {
     ShowKeyHelp(m_controls.Help, m_controls.Form1, m_controls.Lesson.Keepout, m_controls.Command1.Font,

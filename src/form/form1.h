@@ -81,6 +81,11 @@ public:
     // The lesson over the figure: step 0 (off, as the program starts) to 9.
     [[nodiscard]] int LessonStep() const { return m_controls.Lesson.Step; }
     void SetLessonStep(int step);
+    // The step control at the head of the lesson's panel: a step back, a
+    // step on, and the end of the lesson.
+    void LessonBack_Click();
+    void LessonNext_Click();
+    void LessonEnd_Click();
 
     // The list of keys F1 shows. A front end closes it on any key or click
     // anywhere in the window, which then does nothing else.

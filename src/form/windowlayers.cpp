@@ -1,13 +1,29 @@
 #include "windowlayers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace app {
 
+namespace {
+
+// The lesson over the figure: its arcs over the sides and beneath the
+// read-outs, its panel over everything.
+void AddLesson(const Form1Controls& c, controls::Layer& layer)
+{
+    controls::Layer arcs;
+    figure::AppendLessonArcs(c.Lesson, arcs);
+    const auto readouts = std::find(layer.begin(), layer.end(), controls::LayerItem(&c.Label3[0]));
+    layer.insert(readouts, arcs.begin(), arcs.end());
+    figure::AppendLessonPanel(c.Lesson, layer);
+}
+
+} // namespace
+
 controls::Layer WindowLayer(const Form1Controls& c)
 {
     controls::Layer layer = MiddleLayer(c);
-    figure::AppendLessonLayer(c.Lesson, layer);
+    AddLesson(c, layer);
     AppendKeyHelpLayer(c.Help, layer);
     return layer;
 }
@@ -15,7 +31,7 @@ controls::Layer WindowLayer(const Form1Controls& c)
 controls::Layer WorksheetLayer(const Form1Controls& c)
 {
     controls::Layer layer = FigureLayer(c);
-    figure::AppendLessonLayer(c.Lesson, layer);
+    AddLesson(c, layer);
     return layer;
 }
 

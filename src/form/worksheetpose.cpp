@@ -43,6 +43,7 @@ void ApplyPose(Form1& form, const WorksheetPose& pose)
     }
     if (pose.Lesson != form.LessonStep()) {
         c.Lesson.Blanks = pose.Blanks;
+        c.Lesson.StepControl = false;
         form.SetLessonStep(pose.Lesson);
     }
 }

@@ -38,6 +38,32 @@ const char* Reply(std::string value)
     return reply.c_str();
 }
 
+// A worksheet has the lesson's panel in the figure, where the window puts
+// it: the room below the figure on a screen held upright is the page's, not
+// the worksheet's. For as long as one is made.
+class PanelInFigure {
+public:
+    explicit PanelInFigure(app::Form1& form) : m_form(form), m_below(form.Controls().Lesson.Below)
+    {
+        Lay(0);
+    }
+    ~PanelInFigure() { Lay(m_below); }
+    PanelInFigure(const PanelInFigure&) = delete;
+    PanelInFigure& operator=(const PanelInFigure&) = delete;
+
+private:
+    void Lay(float below)
+    {
+        if (m_below == 0)
+            return;
+        m_form.Controls().Lesson.Below = below;
+        m_form.SetLessonStep(m_form.LessonStep());
+    }
+
+    app::Form1& m_form;
+    float m_below;
+};
+
 const int* Image(const web::PixelBuffer& pixels)
 {
     image[0] = pixels.Width() > 0 ? int(reinterpret_cast<std::uintptr_t>(pixels.Data())) : 0;
@@ -52,12 +78,15 @@ extern "C" {
 
 // The client area's size in pixels, the pixel ratio, and the device pixels
 // the browser shows it on (0 where it cannot tell).
-EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
+// `figureHeight`, where less than the height, is the part the figure is
+// built for, the lesson's room below it (a screen held upright).
+EMSCRIPTEN_KEEPALIVE void altitude_start(int width, int height, double ratio, int deviceWidth, int deviceHeight,
+                                         int figureHeight)
 {
     if (window)
         return;
     window = std::make_unique<web::WebWindow>(text);
-    window->Start(width, height, ratio, deviceWidth, deviceHeight);
+    window->Start(width, height, ratio, deviceWidth, deviceHeight, figureHeight);
 }
 
 // The height the page gives its window on a viewport of `width` x `height`
@@ -67,9 +96,10 @@ EMSCRIPTEN_KEEPALIVE int altitude_window_height(int width, int height)
     return web::WindowHeight(width, height, text);
 }
 
-EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)
+EMSCRIPTEN_KEEPALIVE void altitude_resize(int width, int height, double ratio, int deviceWidth, int deviceHeight,
+                                          int figureHeight)
 {
-    window->Resize(width, height, ratio, deviceWidth, deviceHeight);
+    window->Resize(width, height, ratio, deviceWidth, deviceHeight, figureHeight);
 }
 
 EMSCRIPTEN_KEEPALIVE void altitude_pointer_down(int button, int shift, float x, float y, int buttons)
@@ -240,6 +270,7 @@ EMSCRIPTEN_KEEPALIVE const int* altitude_surface()
 // URI the page wrote with altitude_input (none when it wrote nothing).
 EMSCRIPTEN_KEEPALIVE const char* altitude_worksheet_svg()
 {
+    const PanelInFigure panel(window->Form());
     std::string svg = app::WorksheetSvg(window->Form().Controls(), window->Text(), input);
     input = std::string();
     return Reply(std::move(svg));
@@ -252,6 +283,7 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_worksheet_svg()
 // of the module, which never shrinks, grows by a band at most.
 EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_picture(int top, int rows)
 {
+    const PanelInFigure panel(window->Form());
     const web::WebSurface& surface = window->Surface();
     if (!web::PaintWorksheet(worksheet, window->Form().Controls(), surface.Image(), surface.HasDrawing(),
                              2 * window->Ratio(), window->Captions(), top, rows))
@@ -263,6 +295,7 @@ EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_picture(int top, int rows)
 EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_size()
 {
     static int size[2];
+    const PanelInFigure panel(window->Form());
     const controls::PixelRect bounds = web::WorksheetBounds(window->Form().Controls(), 2 * window->Ratio());
     size[0] = bounds.Width();
     size[1] = bounds.Height();
@@ -296,6 +329,30 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_changed_lengths()
         return nullptr;
     told = std::move(now);
     return told.c_str();
+}
+
+// The lesson's step control, only when it differs from what the last call
+// returned (a drag moves it with the panel); null when it does not.
+EMSCRIPTEN_KEEPALIVE const char* altitude_changed_lesson_steps()
+{
+    static std::string told;
+    std::string now = web::LessonStepsDescription(window->Form().Controls().Lesson.Steps);
+    if (now == told)
+        return nullptr;
+    told = std::move(now);
+    return told.c_str();
+}
+
+// The step control's three buttons: 0 back, 1 on, 2 the end of the lesson.
+EMSCRIPTEN_KEEPALIVE void altitude_lesson_step_click(int which)
+{
+    app::Form1& form = window->Form();
+    if (which == 0)
+        form.LessonBack_Click();
+    else if (which == 1)
+        form.LessonNext_Click();
+    else if (which == 2)
+        form.LessonEnd_Click();
 }
 
 // The bytes of the heap in use, which a long run must not keep adding to;

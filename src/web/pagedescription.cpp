@@ -80,6 +80,19 @@ void AppendButton(std::string& out, std::string_view kind, std::string_view name
 
 } // namespace
 
+std::string LessonStepsDescription(const figure::LessonStepControl& steps)
+{
+    if (!steps.Visible)
+        return "null";
+    std::string out = "[";
+    AppendButton(out, "command", figure::LessonBackName, steps.Back, 0);
+    AppendButton(out, "text", "", steps.Step, 0);
+    AppendButton(out, "command", figure::LessonNextName, steps.Next, 0);
+    AppendButton(out, "command", figure::LessonEndName, steps.End, 0);
+    out += ']';
+    return out;
+}
+
 std::string PageDescription(const app::Form1Controls& c)
 {
     std::string out = "{\"caption\":";

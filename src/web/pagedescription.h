@@ -20,4 +20,9 @@ namespace web {
 // it can be chosen.
 [[nodiscard]] std::string PageMenu(const app::Form1Controls& c);
 
+// The lesson's step control as the page shows it, in the same form: back,
+// the step as text, on and the end, each with the name a screen reader
+// gives it and its place; null while the lesson is off.
+[[nodiscard]] std::string LessonStepsDescription(const figure::LessonStepControl& steps);
+
 } // namespace web

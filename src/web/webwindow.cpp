@@ -18,12 +18,12 @@ WebWindow::WebWindow(const TextEngine& text) : m_text(text), m_form(m_surface, &
     m_surface.SetPens(form.BackColor, form.ForeColor, form.DrawWidth);
 }
 
-void WebWindow::Start(int width, int height, double ratio, int deviceWidth, int deviceHeight)
+void WebWindow::Start(int width, int height, double ratio, int deviceWidth, int deviceHeight, int figureHeight)
 {
     m_form.Form_Load();
     // The grid lines exist from here on, so the layer can list them.
     m_layer = controls::LayerDamage(app::WindowLayer(m_form.Controls()));
-    Resize(width, height, ratio, deviceWidth, deviceHeight);
+    Resize(width, height, ratio, deviceWidth, deviceHeight, figureHeight);
 }
 
 namespace {
@@ -41,14 +41,16 @@ int FrameSize(int logical, double ratio, int device)
 
 } // namespace
 
-void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int deviceHeight)
+void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int deviceHeight, int figureHeight)
 {
     // Whatever the page measures, the window works with a client area it can draw.
     width = std::max(width, 0);
     height = std::max(height, 0);
+    figureHeight = figureHeight > 0 && figureHeight < height ? figureHeight : height;
     if (!(ratio > 0 && ratio <= 16))
         ratio = 1;
-    const bool sizeChanged = width != m_width || height != m_height || m_frame.Width() == 0;
+    const bool sizeChanged = width != m_width || height != m_height || figureHeight != m_figureHeight
+        || m_frame.Width() == 0;
     deviceWidth = FrameSize(width, ratio, deviceWidth);
     deviceHeight = FrameSize(height, ratio, deviceHeight);
     // The page's first look at its size after start-up is no change at all.
@@ -59,6 +61,7 @@ void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int
     m_ratio = ratio;
     m_width = width;
     m_height = height;
+    m_figureHeight = figureHeight;
     m_surface.Resize(width, height, ratio, deviceWidth, deviceHeight);
     m_background.Resize(deviceWidth, deviceHeight);
     m_frame.Resize(deviceWidth, deviceHeight);
@@ -68,9 +71,10 @@ void WebWindow::Resize(int width, int height, double ratio, int deviceWidth, int
     m_backDamage.AddAll();
     if (!sizeChanged)
         return;
-    controls::Form& form = m_form.Controls().Form1;
-    form.ScaleWidth = float(width);
-    form.ScaleHeight = float(height);
+    app::Form1Controls& c = m_form.Controls();
+    c.Form1.ScaleWidth = float(width);
+    c.Form1.ScaleHeight = float(figureHeight);
+    c.Lesson.Below = float(height - figureHeight);
     m_form.Form_Resize();
 }
 

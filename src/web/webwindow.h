@@ -39,7 +39,7 @@ public:
     [[nodiscard]] const app::Form1& Form() const { return m_form; }
 
     // Start-up, then the first resize for the client area as the page has it.
-    void Start(int width, int height, double ratio, int deviceWidth = 0, int deviceHeight = 0);
+    void Start(int width, int height, double ratio, int deviceWidth = 0, int deviceHeight = 0, int figureHeight = 0);
 
     // The client area is now `width` x `height` pixels at `ratio` device
     // pixels to the pixel. A new size runs Form_Resize; a new ratio alone
@@ -47,8 +47,12 @@ public:
     // `deviceWidth` x `deviceHeight`, the device pixels the browser shows
     // the client area on, so that it never resamples the frame; where
     // the page cannot tell (0) or tells a size that does not fit the client
-    // area, the size at `ratio`, rounded.
-    void Resize(int width, int height, double ratio, int deviceWidth = 0, int deviceHeight = 0);
+    // area, the size at `ratio`, rounded. With a `figureHeight` less than
+    // `height` (a screen held upright), the figure is built for the top
+    // `figureHeight` pixels, and the lesson's panel stands in the room
+    // beneath, larger; the memo surface and the focus band take the whole.
+    void Resize(int width, int height, double ratio, int deviceWidth = 0, int deviceHeight = 0,
+                int figureHeight = 0);
 
     // A button pressed or released on the figure, in pixels of the client
     // area; `buttons` are those held after the change (1 left, 2 right, 4
@@ -139,6 +143,7 @@ private:
     double m_ratio = 1;
     int m_width = 0;
     int m_height = 0;
+    int m_figureHeight = 0;
     bool m_pressOnLabel = false;
     bool m_focusFrame = false;
     controls::Color m_focusColour;

@@ -1,3 +1,4 @@
+#include "figure/lessontext.h"
 #include "figure/movevertex.h"
 
 #include "support/openedform.h"
@@ -11,18 +12,16 @@
 
 namespace {
 
-// The panel's rows as the window shows them, one string each.
-std::vector<std::string> Rows(const app::Form1Controls& c)
+// The panel's rows as the lesson composes them, one string each; the panel
+// breaks a row over lines where it must.
+std::vector<std::string> Rows(app::Form1& form)
 {
+    const figure::LessonControls& lesson = form.Controls().Lesson;
     std::vector<std::string> rows;
-    float top = -1;
-    for (const controls::Label& label : c.Lesson.Text) {
-        if (!label.Visible)
-            continue;
-        if (label.Top != top)
-            rows.emplace_back();
-        top = label.Top;
-        rows.back() += label.Caption();
+    for (const figure::LessonRow& row : figure::ComposeLesson(lesson.Step, lesson.Blanks, form.State()).rows) {
+        rows.emplace_back();
+        for (const figure::LessonRun& run : row.runs)
+            rows.back() += run.kind == figure::LessonRun::Kind::Blank ? "" : run.text;
     }
     return rows;
 }
@@ -51,7 +50,7 @@ TEST(Lesson, showsEveryRelationEqualAtTheThreeFourFiveTriangle)
         {7, "2.4 × 2.4 ＝ 5.76　＝　3.2 × 1.8 ＝ 5.76"}, {9, "4 × 3 ＝ 12　＝　5 × 2.4 ＝ 12"}};
     for (const auto& [step, numbers] : expected) {
         Pose(f, 74, step);
-        const std::vector<std::string> rows = Rows(f.form.Controls());
+        const std::vector<std::string> rows = Rows(f.form);
         ASSERT_EQ(rows.size(), 5u) << step;
         EXPECT_EQ(rows[0], "△ABC ∽ △DBA ∽ △DAC");
         EXPECT_EQ(rows[1], "∠B ＝ ∠DAC ＝ 37°");
@@ -59,8 +58,8 @@ TEST(Lesson, showsEveryRelationEqualAtTheThreeFourFiveTriangle)
         EXPECT_EQ(rows[4], numbers);
     }
     Pose(f, 74, 2);
-    EXPECT_EQ(Rows(f.form.Controls())[3], "AB2 ＝ BD × BC");
-    EXPECT_EQ(Rows(f.form.Controls())[4], "？ × ？ ＝ ？　＝　？ × ？ ＝ ？");
+    EXPECT_EQ(Rows(f.form)[3], "AB2 ＝ BD × BC");
+    EXPECT_EQ(Rows(f.form)[4], "？ × ？ ＝ ？　＝　？ × ？ ＝ ？");
 }
 
 // At 30 degrees AB reads 4.8 and BD 4.7: the products differ, joined by
@@ -69,7 +68,7 @@ TEST(Lesson, joinsProductsThatDifferWithNearlyEqualAndSaysWhy)
 {
     OpenedForm f;
     Pose(f, 30, 3);
-    const std::vector<std::string> rows = Rows(f.form.Controls());
+    const std::vector<std::string> rows = Rows(f.form);
     ASSERT_EQ(rows.size(), 8u);
     EXPECT_EQ(rows[4], "4.8 × 4.8 ＝ 23.04　≒　4.7 × 5 ＝ 23.5");
     EXPECT_EQ(rows[5], "※長さは四捨五入した値です。");
@@ -85,7 +84,7 @@ TEST(Lesson, saysInOneSentenceThatThereIsNoTriangle)
     for (const std::int64_t angle : {0, 1, 180}) {
         OpenedForm f;
         Pose(f, angle, 5);
-        EXPECT_EQ(Rows(f.form.Controls()), std::vector<std::string>{"点Aが辺BC上にあるので、三角形ができません。"});
+        EXPECT_EQ(Rows(f.form), std::vector<std::string>{"点Aが辺BC上にあるので、三角形ができません。"});
         for (const controls::Line& arc : f.form.Controls().Lesson.Arcs)
             EXPECT_FALSE(arc.Visible) << angle;
     }
@@ -107,7 +106,8 @@ TEST(Lesson, keepsItsNumbersTrueToTheReadoutsAtEveryAngle)
         for (const int step : {3, 5, 7, 9}) {
             Pose(f, angle, step);
             std::smatch m;
-            const std::string& spoken = c.Lesson.Spoken;
+            // All the lesson says, whatever room the panel has for it.
+            const std::string spoken = figure::ComposeLesson(step, false, f.form.State()).spoken;
             if (Tenths(c.Label4[0]) == 0) {
                 EXPECT_EQ(spoken, "点Aが辺BC上にあるので、三角形ができません。") << angle;
                 continue;
@@ -139,8 +139,9 @@ TEST(Lesson, leavesBoxesForTheAnswersOnAWorksheetWithBlanks)
 {
     OpenedForm f;
     f.form.Controls().Lesson.Blanks = true;
+    f.form.Controls().Lesson.StepControl = false; // a worksheet
     Pose(f, 30, 3);
-    const std::vector<std::string> rows = Rows(f.form.Controls());
+    const std::vector<std::string> rows = Rows(f.form);
     EXPECT_EQ(rows[1], "∠B ＝ ∠DAC ＝ °");
     EXPECT_EQ(rows[4], "4.8 × 4.8 ＝ 　≒　4.7 × 5 ＝ ");
     int boxes = 0;

@@ -158,6 +158,24 @@ describe('the lesson and the list of keys', () => {
         assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');
     });
 
+    test('a finger steps the lesson by its control, named for a screen reader, and never turns A', async () => {
+        const named = (name) => `#buttons button[aria-label="${name}"]`;
+        assert.equal(await page.$(`${named('次へ')}:not([hidden])`), null, 'no step control before the lesson');
+        await page.keyboard.press('s');
+        for (let i = 0; i < 3; ++i)
+            await page.click(named('次へ'));
+        assert.equal(await lesson(), 4);
+        await waitFor(page, 'the step as text', () =>
+            [...document.querySelectorAll('#buttons .step')].some((part) => !part.hidden && part.textContent === '4／9'));
+        await page.click(named('前へ'));
+        assert.equal(await lesson(), 3);
+        await page.click(named('授業を終える'));
+        assert.equal(await lesson(), 0);
+        await waitFor(page, 'the step control to go', () =>
+            [...document.querySelectorAll('#buttons .step, #buttons button[aria-label]')].every((part) => part.hidden));
+        assert.equal(await angle(page), 74);
+    });
+
     test('F1 lists the keys until any key or press, which does nothing else', async () => {
         const closers = [() => page.keyboard.press('ArrowLeft'), () => mouseDrag(page, 450, 300, -3),
                          () => page.click('#Check1')];

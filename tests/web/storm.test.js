@@ -92,8 +92,10 @@ function recordCalls(frame) {
                 return call(...args);
             };
         };
-        // The device pixels, which only the page's frame depends on, stay out.
-        record('resize', 'resize', (width, height, ratio) => [width, height, ratio].map(number).join(' '));
+        // The device pixels, which only the page's frame depends on, stay out;
+        // the figure's part of an upright page goes in.
+        record('resize', 'resize', (width, height, ratio, device, figureHeight) =>
+            [width, height, ratio, figureHeight].map(number).join(' '));
         record('pointerDown', 'down');
         record('pointerMove', 'move');
         record('pointerUp', 'up');

@@ -6,7 +6,8 @@
 //   advance PX CODEPOINT WIDTH   the page's text measurement: a character's
 //   height PX HEIGHT             advance, the line's height and the ascent
 //   ascent PX ASCENT             at PX pixels, as its canvas gave them
-//   start W H RATIO | resize W H RATIO
+//   start W H RATIO [FIGURE] | resize W H RATIO [FIGURE]   FIGURE: the
+//                                height an upright page gives the figure
 //   down BUTTON SHIFT X Y BUTTONS | move BUTTONS SHIFT X Y | up BUTTON SHIFT X Y BUTTONS
 //   enddrag | key CODE SHIFT | focus SHOWN | check NUMBER TICKED | option INDEX | command
 //   menu COMMAND | closehelp | lesson STEP | pose LESSON HASANGLE ANGLE LENGTHS GRID
@@ -129,11 +130,13 @@ int main()
         } else if (call == "start" || call == "resize") {
             const int width = integer(), height = integer();
             const double ratio = Number(in);
+            int figureHeight = 0;
+            in >> figureHeight;
             if (!window) {
                 window = std::make_unique<web::WebWindow>(text);
-                window->Start(width, height, ratio);
+                window->Start(width, height, ratio, 0, 0, figureHeight);
             } else {
-                window->Resize(width, height, ratio);
+                window->Resize(width, height, ratio, 0, 0, figureHeight);
             }
         } else if (!window) {
             PageText::Fail("a call before start: " + line);

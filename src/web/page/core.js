@@ -27,12 +27,13 @@ function wrapCore(module) {
     }
 
     return {
-        // The client area in pixels, the ratio and the canvas's device pixels.
-        start: (width, height, ratio, [deviceWidth, deviceHeight]) =>
-            module._altitude_start(width, height, ratio, deviceWidth, deviceHeight),
+        // The client area in pixels, the ratio, the canvas's device pixels
+        // and the part the figure takes (0: all of it).
+        start: (width, height, ratio, [deviceWidth, deviceHeight], figureHeight) =>
+            module._altitude_start(width, height, ratio, deviceWidth, deviceHeight, figureHeight),
         windowHeight: (width, height) => module._altitude_window_height(width, height),
-        resize: (width, height, ratio, [deviceWidth, deviceHeight]) =>
-            module._altitude_resize(width, height, ratio, deviceWidth, deviceHeight),
+        resize: (width, height, ratio, [deviceWidth, deviceHeight], figureHeight) =>
+            module._altitude_resize(width, height, ratio, deviceWidth, deviceHeight, figureHeight),
         pointerDown: (button, shift, x, y, buttons) => module._altitude_pointer_down(button, shift, x, y, buttons),
         pointerMove: (buttons, shift, x, y) => module._altitude_pointer_move(buttons, shift, x, y),
         pointerUp: (button, shift, x, y, buttons) => module._altitude_pointer_up(button, shift, x, y, buttons),
@@ -85,6 +86,11 @@ function wrapCore(module) {
             return at === 0 ? null : text(at);
         },
         dump: () => text(module._altitude_dump()),
+        changedLessonSteps() {
+            const at = module._altitude_changed_lesson_steps();
+            return at === 0 ? undefined : JSON.parse(text(at));
+        },
+        lessonStepClick: (which) => module._altitude_lesson_step_click(which),
 
         // Worksheets: the surface's pixels when anything is drawn on it, the
         // figure as SVG with the surface's picture as a data: URI (or none),

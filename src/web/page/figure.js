@@ -264,19 +264,18 @@ function makeFigure(element, canvas, core, longPressMilliseconds) {
             canvas.style.width = `${device[0] / ratio}px`;
             canvas.style.height = `${device[1] / ratio}px`;
         }
-        return [element.clientWidth, element.clientHeight, ratio, device];
+        return [element.clientWidth, element.clientHeight, ratio, device, figureHeight];
     }
 
-    // The window fills the viewport, or, where the figure would lose a
-    // letter past an edge, takes the upright layout: the full width at the
-    // window's own proportions, at the top (the C++ side decides).
-    const frame = element.parentElement;
+    // The window fills the viewport. Where the figure would lose a letter
+    // past an edge, it takes the upright layout: the figure in the full
+    // width at the window's own proportions, at the top, and the lesson's
+    // panel in the room below it (the C++ side decides).
+    let figureHeight = 0;
     function layOut() {
         const viewport = document.documentElement;
         const height = core.windowHeight(viewport.clientWidth, viewport.clientHeight);
-        const upright = height < viewport.clientHeight;
-        frame.style.bottom = upright ? 'auto' : '';
-        frame.style.height = upright ? `${height}px` : '';
+        figureHeight = height < viewport.clientHeight ? height : 0;
     }
 
     // Painted at once, before the browser next shows the page: the canvas

@@ -118,6 +118,7 @@ async function startAltitude(status) {
     // A title collapses runs of blanks; no-break spaces keep the caption's three.
     document.title = description.caption.replace(/ {2,}/g, (blanks) => '\u00a0'.repeat(blanks.length));
     const controls = makeControls(document.getElementById('buttons'), description, core, figure);
+    makeLessonSteps(document.getElementById('buttons'), core, figure);
     describeFigure(element, description, core, figure);
 
     const windowPicture = () => figure.withoutFocusBand(() => windowImage(canvas, controls));

@@ -67,7 +67,7 @@ for text in "∠B ＝ ∠DAC ＝ 15°" "4.8 × 4.8 ＝ 23.04　≒　4.7 × 5 �
 done
 run 0 --export "$work/out/blanks.pdf" --lesson 3 --blanks
 pdftotext "$work/out/blanks.pdf" "$work/blanks.txt" || fail "the PDF with blanks does not read"
-grep -q "3.2 × 5 ＝" "$work/blanks.txt" || fail "the PDF with blanks has no factors: $(cat "$work/blanks.txt")"
+grep -q "3.2 × 5" "$work/blanks.txt" || fail "the PDF with blanks has no factors: $(cat "$work/blanks.txt")"
 grep -qE "16|37|53" "$work/blanks.txt" && fail "the PDF with blanks shows an answer: $(cat "$work/blanks.txt")"
 
 # A save leaves the file it replaces the same file, whoever saves: owner,
