@@ -4,6 +4,7 @@
 #include "desktop/controls/qtconvert.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace app {
@@ -25,6 +26,19 @@ void Letter(QPushButton* button, const controls::ButtonControl& control)
     Place(button, control);
 }
 
+// The step between the arrows is text, but part of the control: a press on
+// it, a finger that missed an arrow, neither turns A nor draws.
+class StepText : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
+    void mouseMoveEvent(QMouseEvent* event) override { event->accept(); }
+};
+
 } // namespace
 
 LessonStepButtons::LessonStepButtons(QWidget* window, Form1& form,
@@ -42,7 +56,7 @@ LessonStepButtons::LessonStepButtons(QWidget* window, Form1& form,
         return widget;
     };
     m_back = make(steps.Back, figure::LessonBackName, "LessonBack", &Form1::LessonBack_Click);
-    m_step = new QLabel(window);
+    m_step = new StepText(window);
     m_step->setObjectName(QStringLiteral("LessonStep"));
     m_step->setAlignment(Qt::AlignCenter);
     m_step->hide();

@@ -28,6 +28,7 @@
 #include <QStyleOptionButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 
@@ -133,6 +134,11 @@ public:
                 ++m_clicks;
                 Clicked(name);
             });
+        }
+        // The lesson's step control, where the storm's clicks land on it.
+        for (const auto& [name, step] : {std::pair{"LessonBack", -1}, std::pair{"LessonNext", 1}, std::pair{"LessonEnd", 0}}) {
+            connect(window.findChild<QAbstractButton*>(QLatin1String(name)), &QAbstractButton::clicked, this,
+                    [this, step] { m_figure.lesson = step == 0 ? 0 : std::clamp(m_figure.lesson + step, 0, 9); });
         }
         window.installEventFilter(this);
         m_handle.installEventFilter(this);
