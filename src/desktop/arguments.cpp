@@ -50,7 +50,7 @@ struct ExportOptions {
                                              " 1 to 9, as the S key shows it (default 0, none)."),
                               QStringLiteral("step")};
     QCommandLineOption blanks{QStringLiteral("blanks"),
-                              QStringLiteral("With --lesson: leave the degrees and the products as empty boxes"
+                              QStringLiteral("With --lesson: leave the degrees, CD and the products as empty boxes"
                                              " to fill in.")};
 };
 

@@ -60,9 +60,11 @@ grep -q 'viewBox="0 0 1200 700"' "$svg" || fail "--size 1200x700 did not size th
 # The lesson: step 3 at 30 degrees in the drawing's text; with --blanks, a
 # PDF with boxes where the degrees and the products were.
 run 0 --export "$work/out/lesson.svg" --angle 30 --lesson 3
-for text in "∠B ＝ ∠DAC ＝ 15°" "4.8 × 4.8 ＝ 23.04　≒　4.7 × 5 ＝ 23.5" "23.33 ＝ 23.33"; do
+for text in "∠B ＝ ∠DAC ＝ 15°" " ＝ 4.8 × 4.8 ＝ 23.04" "BD × BC ＝ 4.7 × 5 ＝ 23.5" \
+    "※長さは小数第2位を四捨五入した値なので、積は少しずれます。" "四捨五入する前の長さで計算すると、どちらも 23.33 になります。"; do
     grep -q ">$text</text>" "$work/out/lesson.svg" || fail "no '$text' in the lesson at 30 degrees"
 done
+grep -q "≒" "$work/out/lesson.svg" && fail "the lesson at 30 degrees joins its two sides"
 run 0 --export "$work/out/blanks.pdf" --lesson 3 --blanks
 pdftotext "$work/out/blanks.pdf" "$work/blanks.txt" || fail "the PDF with blanks does not read"
 grep -q "3.2 × 5 ＝" "$work/blanks.txt" || fail "the PDF with blanks has no factors: $(cat "$work/blanks.txt")"
