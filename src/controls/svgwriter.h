@@ -20,6 +20,9 @@ struct SvgPicture {
     // The drawing surface as a data: URI of a picture of the client area, or
     // empty when nothing is drawn on it. Only the front end has its pixels.
     std::string_view Surface;
+    // Millimetres to the pixel on paper, where the drawing has a size of its
+    // own there (a sheet, or a figure true to scale); 0 for none.
+    double MillimetresPerPixel = 0;
 };
 
 // The picture as an SVG document, in the client area's pixels: each line a

@@ -1,12 +1,14 @@
 #include "worksheetsvg.h"
 
+#include "handout.h"
 #include "windowlayers.h"
 
 #include "controls/svgwriter.h"
 
 namespace app {
 
-std::string WorksheetSvg(const Form1Controls& c, const controls::TextMetrics& metrics, std::string_view surface)
+std::string WorksheetSvg(const Form1Controls& c, const controls::TextMetrics& metrics, std::string_view surface,
+                         double millimetresPerPixel)
 {
     const controls::Layer layer = WorksheetLayer(c);
     return controls::WriteSvg(controls::SvgPicture{.Items = layer,
@@ -14,7 +16,20 @@ std::string WorksheetSvg(const Form1Controls& c, const controls::TextMetrics& me
                                                    .Height = c.Form1.ScaleHeight,
                                                    .Background = c.Form1.BackColor,
                                                    .Metrics = metrics,
-                                                   .Surface = surface});
+                                                   .Surface = surface,
+                                                   .MillimetresPerPixel = millimetresPerPixel});
+}
+
+std::string HandoutSvg(const Handout& handout, const controls::TextMetrics& metrics)
+{
+    const controls::Layer layer = HandoutLayer(handout);
+    return controls::WriteSvg(controls::SvgPicture{.Items = layer,
+                                                   .Width = handout.Width,
+                                                   .Height = handout.Height,
+                                                   .Background = controls::Color{0xFFFFFF},
+                                                   .Metrics = metrics,
+                                                   .Surface = {},
+                                                   .MillimetresPerPixel = handout.MillimetresPerUnit});
 }
 
 } // namespace app
