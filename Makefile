@@ -85,13 +85,14 @@ screenshot: build web web-test-deps
 	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
 
 # Makes the README's worksheet pictures, without a window: one exported as
-# PNG, the SVG and PDF of the initial figure as their readers show them, and
-# the lesson's steps.
+# PNG, the SVG and PDF of the initial figure as their readers show them, the
+# lesson's steps, and the handout with its answer sheet.
 worksheet: build
 	@$(BUILD_DIR)/src/desktop/altitude --export docs/worksheet.png --angle 60 --lengths
 	@echo "worksheet: wrote docs/worksheet.png"
 	@sh scripts/worksheet-renders.sh $(BUILD_DIR)/src/desktop/altitude
 	@sh scripts/lesson-pictures.sh $(BUILD_DIR)/src/desktop/altitude
+	@sh scripts/handout-pictures.sh $(BUILD_DIR)/src/desktop/altitude
 
 # The Debian package, $(PACKAGE_DIR)/altitude_<version>_<architecture>.deb,
 # built by dpkg-buildpackage from debian/ in a copy of the tree, again

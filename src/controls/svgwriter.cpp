@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace controls {
 
@@ -160,8 +161,19 @@ std::string WriteSvg(const SvgPicture& picture)
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\""
            " version=\"1.1\"";
-    Attribute(out, "width", picture.Width);
-    Attribute(out, "height", picture.Height);
+    if (picture.MillimetresPerPixel > 0) {
+        // Printed at 100 %, a pixel is that many millimetres.
+        for (const auto& [name, pixels] : {std::pair{"width", picture.Width}, std::pair{"height", picture.Height}}) {
+            out += ' ';
+            out += name;
+            out += "=\"";
+            AppendNumber(out, float(pixels * picture.MillimetresPerPixel));
+            out += "mm\"";
+        }
+    } else {
+        Attribute(out, "width", picture.Width);
+        Attribute(out, "height", picture.Height);
+    }
     out += " viewBox=\"0 0 ";
     AppendNumber(out, picture.Width);
     out += ' ';

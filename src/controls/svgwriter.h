@@ -21,6 +21,9 @@ struct SvgPicture {
     // The drawing surface as a data: URI of a picture of the client area, or
     // empty when nothing is drawn on it. Only the front end has its pixels.
     std::string_view Surface;
+    // Millimetres to the pixel on paper, where the drawing has a size of its
+    // own there (a sheet, or a figure true to scale); 0 for none.
+    double MillimetresPerPixel = 0;
     // Where the surface lies over the items as well, multiplied, as ink
     // over paper: its white leaves them as they are, its strokes darken
     // them. Empty for nowhere.

@@ -54,8 +54,17 @@ struct ExportOptions {
                                              " window so."),
                               QStringLiteral("step")};
     QCommandLineOption blanks{QStringLiteral("blanks"),
-                              QStringLiteral("With --lesson: leave the degrees and the products as empty boxes"
+                              QStringLiteral("With --lesson: leave the degrees, CD and the products as empty boxes"
                                              " to fill in.")};
+    QCommandLineOption handout{QStringLiteral("handout"),
+                               QStringLiteral("With --export: write a handout for the class in place of the"
+                                              " figure: an upright A4 sheet with a name line, the figure with its"
+                                              " lengths and the whole lesson, a box for every number.")};
+    QCommandLineOption answers{QStringLiteral("answers"),
+                               QStringLiteral("With --export: the handout's answer sheet, every box filled in.")};
+    QCommandLineOption trueScale{QStringLiteral("true-scale"),
+                                 QStringLiteral("With --export: draw the figure true to scale, BC 5 cm long on"
+                                                " paper printed at 100 %.")};
 };
 
 // A mistake in an export's values: one line, status 2.
@@ -127,6 +136,19 @@ CommandLine ReadExport(const QCommandLineParser& parser, const ExportOptions& op
         return Refuse(*mistake);
     if (parser.isSet(options.blanks) && request.Pose.Lesson == 0)
         return Refuse(QStringLiteral("--blanks goes with --lesson and a step from 1 to %1").arg(LessonLastStep));
+    request.Answers = parser.isSet(options.answers);
+    request.Handout = parser.isSet(options.handout) || request.Answers;
+    request.TrueScale = parser.isSet(options.trueScale);
+    // A handout poses its own figure: A alone is for the teacher to choose.
+    if (request.Handout) {
+        for (const QCommandLineOption* option : {&options.size, &options.lengths, &options.noGrid, &options.lesson,
+                                                 &options.blanks}) {
+            if (parser.isSet(*option))
+                return Refuse(QStringLiteral("--%1 does not go with a handout, which has its own figure and the"
+                                             " whole lesson")
+                                  .arg(option->names().constFirst()));
+        }
+    }
     request.Pose.Blanks = parser.isSet(options.blanks);
     return {std::nullopt, request, std::nullopt};
 }
@@ -176,7 +198,7 @@ CommandLine HandleArguments(const QStringList& arguments)
     const QCommandLineOption version = parser.addVersionOption();
     const ExportOptions exporting;
     parser.addOptions({exporting.file, exporting.size, exporting.angle, exporting.lengths, exporting.noGrid,
-                       exporting.lesson, exporting.blanks});
+                       exporting.lesson, exporting.blanks, exporting.handout, exporting.answers, exporting.trueScale});
 
     const QString name = QCoreApplication::applicationName();
     // An export's mistakes take one line each, a missing value among them:
@@ -207,13 +229,15 @@ CommandLine HandleArguments(const QStringList& arguments)
     // written by one run: an option given twice is a mistake, not a choice.
     const QStringList given = parser.optionNames();
     for (const QCommandLineOption* option : {&exporting.file, &exporting.size, &exporting.angle, &exporting.lengths,
-                                             &exporting.noGrid, &exporting.lesson, &exporting.blanks}) {
+                                             &exporting.noGrid, &exporting.lesson, &exporting.blanks, &exporting.handout,
+                                             &exporting.answers, &exporting.trueScale}) {
         if (given.count(option->names().constFirst()) > 1)
             return mistake(QStringLiteral("--%1 is given more than once").arg(option->names().constFirst()));
     }
     if (parser.isSet(exporting.file))
         return ReadExport(parser, exporting);
-    for (const QCommandLineOption* option : {&exporting.size, &exporting.blanks}) {
+    for (const QCommandLineOption* option : {&exporting.size, &exporting.blanks, &exporting.handout,
+                                             &exporting.answers, &exporting.trueScale}) {
         if (parser.isSet(*option))
             return mistake(QStringLiteral("--%1 goes with --export").arg(option->names().constFirst()));
     }

@@ -10,6 +10,11 @@ namespace app {
 struct ExportRequest {
     QString File;
     WorksheetPose Pose;
+    // A handout for the pose's A in place of the figure; with Answers, its
+    // answer sheet.
+    bool Handout = false;
+    bool Answers = false;
+    bool TrueScale = false; // BC 5 cm long on paper
 };
 
 // Builds the figure as the request poses it and writes the file. Returns the

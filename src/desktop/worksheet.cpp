@@ -1,4 +1,5 @@
 #include "worksheet.h"
+#include "form/handout.h"
 #include "form/windowlayers.h"
 #include "form/worksheetsvg.h"
 
@@ -8,6 +9,7 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
+#include <QPageSize>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
@@ -118,6 +120,20 @@ void PaintFigure(QPainter& painter, const WorksheetSource& source)
         PaintInkOverLesson(painter, source);
 }
 
+// The sheet in its own units, on white.
+void PaintSheet(QPainter& painter, const Handout& sheet)
+{
+    const QRect area(0, 0, int(std::ceil(sheet.Width)), int(std::ceil(sheet.Height)));
+    painter.fillRect(area, Qt::white);
+    qtcontrols::PaintLayer(painter, HandoutLayer(sheet), QRegion(area));
+}
+
+// Pixels of a picture to the metre, for `millimetres` to its pixel on paper.
+int DotsPerMeter(double millimetres)
+{
+    return int(std::lround(1000 / millimetres));
+}
+
 } // namespace
 
 std::optional<WorksheetFormat> FormatOf(const QString& fileName)
@@ -134,22 +150,40 @@ std::optional<WorksheetFormat> FormatOf(const QString& fileName)
 
 std::string WorksheetSvg(const WorksheetSource& source)
 {
+    if (source.Sheet)
+        return HandoutSvg(*source.Sheet, source.Metrics);
     const controls::Form& form = source.Controls.Form1;
     const std::string surface = HasDrawing(source.Surface, form.BackColor)
         ? DataUri(*source.Surface).toStdString() : std::string();
-    return app::WorksheetSvg(source.Controls, source.Metrics, surface);
+    return app::WorksheetSvg(source.Controls, source.Metrics, surface, source.MillimetresPerPixel);
 }
 
 QImage WorksheetPicture(const WorksheetSource& source, qreal devicePixelRatio)
 {
+    if (source.Sheet) {
+        const SheetPixels size = HandoutPicturePixels();
+        QImage picture(size.Width, size.Height, QImage::Format_RGB32);
+        if (picture.isNull())
+            return picture;
+        const int dotsPerMeter = DotsPerMeter(25.4 / HandoutDotsPerInch);
+        picture.setDotsPerMeterX(dotsPerMeter);
+        picture.setDotsPerMeterY(dotsPerMeter);
+        QPainter painter(&picture);
+        const qreal scale = HandoutPictureRatio(*source.Sheet);
+        painter.scale(scale, scale);
+        PaintSheet(painter, *source.Sheet);
+        return picture;
+    }
     const qreal ratio = 2 * devicePixelRatio;
     const QRect area = ClientArea(source.Controls.Form1);
     QImage picture((QSizeF(area.size()) * ratio).toSize(), QImage::Format_RGB32);
     if (picture.isNull())
         return picture;
     picture.setDevicePixelRatio(ratio);
-    // Printed or placed in a document, it takes the window's size on screen.
-    const int dotsPerMeter = int(std::lround(ratio * 96 / 0.0254));
+    // Printed or placed in a document, it takes the window's size on screen,
+    // or true to scale, BC 5 cm long.
+    const int dotsPerMeter = source.MillimetresPerPixel > 0 ? DotsPerMeter(source.MillimetresPerPixel / ratio)
+                                                            : int(std::lround(ratio * 96 / 0.0254));
     picture.setDotsPerMeterX(dotsPerMeter);
     picture.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&picture);
@@ -159,16 +193,36 @@ QImage WorksheetPicture(const WorksheetSource& source, qreal devicePixelRatio)
 
 void PaintWorksheetPage(QPainter& painter, const QRectF& page, const WorksheetSource& source)
 {
+    if (source.Sheet) {
+        const Handout& sheet = *source.Sheet;
+        if (!(sheet.Width > 0 && sheet.Height > 0) || page.isEmpty())
+            return;
+        const qreal scale = std::min(page.width() / sheet.Width, page.height() / sheet.Height);
+        painter.save();
+        painter.translate(page.center() - QPointF(sheet.Width * scale / 2, sheet.Height * scale / 2));
+        painter.scale(scale, scale);
+        PaintSheet(painter, sheet);
+        painter.restore();
+        return;
+    }
     const controls::Form& form = source.Controls.Form1;
     if (!(form.ScaleWidth > 0 && form.ScaleHeight > 0) || page.isEmpty())
         return;
-    const qreal scale = std::min(page.width() / form.ScaleWidth, page.height() / form.ScaleHeight);
+    // True to scale, the page's own resolution says how many of its units
+    // make a millimetre; a figure larger than the page is cut to it.
+    const qreal scale = source.MillimetresPerPixel > 0 && painter.device()
+        ? source.MillimetresPerPixel * painter.device()->logicalDpiX() / 25.4
+        : std::min(page.width() / form.ScaleWidth, page.height() / form.ScaleHeight);
     const QSizeF size(form.ScaleWidth * scale, form.ScaleHeight * scale);
+    const QPointF corner = page.center() - QPointF(size.width() / 2, size.height() / 2);
     painter.save();
-    painter.translate(page.center() - QPointF(size.width() / 2, size.height() / 2));
+    painter.translate(corner);
     painter.scale(scale, scale);
-    // Grid lines reach past the client area; the page shows what the window does.
-    painter.setClipRect(QRectF(0, 0, form.ScaleWidth, form.ScaleHeight));
+    // Grid lines reach past the client area; the page shows what the window
+    // does, and no more of it than the page holds.
+    const QRectF onPage((page.left() - corner.x()) / scale, (page.top() - corner.y()) / scale,
+                        page.width() / scale, page.height() / scale);
+    painter.setClipRect(QRectF(0, 0, form.ScaleWidth, form.ScaleHeight).intersected(onPage));
     PaintFigure(painter, source);
     painter.restore();
 }
@@ -178,13 +232,34 @@ QPageLayout::Orientation PageOrientation(const controls::Form& form)
     return form.ScaleWidth > form.ScaleHeight ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+QPageLayout PdfPageLayout(const WorksheetSource& source)
+{
+    if (source.Sheet)
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    // An A4 page turned the way the figure is, with even margins, so that
+    // the figure sits in the middle of the sheet.
+    return QPageLayout(QPageSize(QPageSize::A4), PageOrientation(source.Controls.Form1), QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
 bool PrintWorksheet(QPrinter& printer, const WorksheetSource& source)
 {
+    // The printer keeps its settings for the next figure.
+    const bool fullPage = printer.fullPage();
+    const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
+    if (source.Sheet) {
+        printer.setFullPage(true);
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
     QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    PaintWorksheetPage(painter, QRectF(0, 0, printer.width(), printer.height()), source);
-    return painter.end();
+    bool printed = painter.begin(&printer);
+    if (printed) {
+        PaintWorksheetPage(painter, QRectF(0, 0, printer.width(), printer.height()), source);
+        printed = painter.end();
+    }
+    printer.setFullPage(fullPage);
+    printer.setPageOrientation(orientation);
+    return printed;
 }
 
 } // namespace app

@@ -15,9 +15,13 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <QVBoxLayout>
+
+#include <utility>
 
 namespace app {
 
@@ -25,6 +29,23 @@ namespace {
 
 const QString PngFilter = QStringLiteral("PNG 画像 (*.png)");
 const QString SvgFilter = QStringLiteral("SVG 図形 (*.svg)");
+// A handout in any of the three kinds, a PDF unless the name says otherwise.
+const QString HandoutFilter = QStringLiteral("プリント (*.pdf *.png *.svg)");
+const QString AnswersFilter = QStringLiteral("プリントの解答 (*.pdf *.png *.svg)");
+
+SheetChoice SheetOf(const QString& filter)
+{
+    return filter == HandoutFilter ? SheetChoice::Handout
+        : filter == AnswersFilter  ? SheetChoice::Answers
+                                   : SheetChoice::Figure;
+}
+
+QString SuffixOf(const QString& filter)
+{
+    if (SheetOf(filter) != SheetChoice::Figure)
+        return QStringLiteral("pdf");
+    return filter == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png");
+}
 
 // The toolkit's own dialogs - the print dialog, the file dialog's views and
 // menus, a message box's buttons - speak English unless given the toolkit's
@@ -69,6 +90,14 @@ WorksheetSource WorksheetActions::Source() const
     return WorksheetSource{m_window.form().Controls(), m_metrics, &m_window.surfaceImage()};
 }
 
+// A handout is made for the A the window shows, whatever else it shows.
+std::optional<Handout> WorksheetActions::HandoutFor(SheetChoice sheet) const
+{
+    if (sheet == SheetChoice::Figure)
+        return std::nullopt;
+    return MakeHandout({m_window.form().State().AngleA, sheet == SheetChoice::Answers, false}, &m_metrics);
+}
+
 void WorksheetActions::Save()
 {
     m_window.EndDrag();
@@ -77,7 +106,8 @@ void WorksheetActions::Save()
         m_lastFolder = FirstFolder();
     auto* dialog = new QFileDialog(&m_window, QStringLiteral("図を保存"),
                                    QDir(m_lastFolder).filePath(QStringLiteral("三角形の垂線.png")),
-                                   PngFilter + QStringLiteral(";;") + SvgFilter);
+                                   QStringList{PngFilter, SvgFilter, HandoutFilter, AnswersFilter}
+                                       .join(QStringLiteral(";;")));
     dialog->setObjectName(QStringLiteral("saveDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -93,7 +123,8 @@ void WorksheetActions::Save()
     // dialog: only here is it known that the dialog never asked about the
     // name with it (GTK's asks about the name as typed).
     connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString& fileName) {
-        Chosen(fileName, dialog->selectedNameFilter() == SvgFilter ? QStringLiteral("svg") : QStringLiteral("png"));
+        const QString filter = dialog->selectedNameFilter();
+        Chosen(fileName, SuffixOf(filter), SheetOf(filter));
     });
     dialog->open();
 }
@@ -103,16 +134,16 @@ void WorksheetActions::Save()
 // "sankaku 1.5.png"); a file that name then meets is replaced only when the
 // teacher says so, as the dialog would have asked about a name returned
 // with its extension.
-void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
+void WorksheetActions::Chosen(const QString& fileName, const QString& suffix, SheetChoice sheet)
 {
     if (FormatOf(fileName)) {
-        SaveTo(fileName);
+        SaveTo(fileName, sheet);
         return;
     }
     const QString named = fileName + (fileName.endsWith(QLatin1Char('.')) ? suffix : QLatin1Char('.') + suffix);
     const QFileInfo existing(named);
     if (!existing.exists() || existing.isDir()) {
-        SaveTo(named);
+        SaveTo(named, sheet);
         return;
     }
     QMessageBox* box = Message(QMessageBox::Warning, QStringLiteral("図を保存"),
@@ -120,16 +151,19 @@ void WorksheetActions::Chosen(const QString& fileName, const QString& suffix)
                                QMessageBox::Yes | QMessageBox::No);
     box->setObjectName(QStringLiteral("replaceQuestion"));
     box->setDefaultButton(QMessageBox::No);
-    connect(box, &QMessageBox::buttonClicked, this, [this, box, named](QAbstractButton* button) {
+    connect(box, &QMessageBox::buttonClicked, this, [this, box, named, sheet](QAbstractButton* button) {
         if (box->standardButton(button) == QMessageBox::Yes)
-            SaveTo(named);
+            SaveTo(named, sheet);
     });
     box->open();
 }
 
-void WorksheetActions::SaveTo(const QString& fileName)
+void WorksheetActions::SaveTo(const QString& fileName, SheetChoice sheet)
 {
-    const WriteResult result = WriteWorksheet(fileName, Source(), m_window.devicePixelRatio());
+    const std::optional<Handout> handout = HandoutFor(sheet);
+    WorksheetSource source = Source();
+    source.Sheet = handout ? &*handout : nullptr;
+    const WriteResult result = WriteWorksheet(fileName, source, m_window.devicePixelRatio());
     if (!result) {
         Tell(QStringLiteral("保存できませんでした"), DescribeFailure(result, fileName, Audience::Window));
         return;
@@ -154,20 +188,49 @@ void WorksheetActions::Print()
     auto* dialog = new QPrintDialog(m_printer.get(), &m_window);
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOptionTabs({SheetTab()});
     connect(dialog, &QDialog::accepted, this, [this] {
         m_orientationChosen = m_orientationChosen || m_printer->pageLayout().orientation() != m_offeredOrientation;
+        const std::optional<Handout> handout = HandoutFor(m_printSheet);
+        WorksheetSource source = Source();
+        source.Sheet = handout ? &*handout : nullptr;
         const QString title = QStringLiteral("印刷できませんでした");
         // Printed to a file, the page is written as a saved worksheet is:
         // whole or not at all.
         if (m_printer->outputFormat() == QPrinter::PdfFormat && !m_printer->outputFileName().isEmpty()) {
-            const WriteResult result = PrintToFile(*m_printer, Source());
+            const WriteResult result = PrintToFile(*m_printer, source);
             if (!result)
                 Tell(title, DescribeFailure(result, m_printer->outputFileName(), Audience::Window));
-        } else if (!PrintWorksheet(*m_printer, Source())) {
+        } else if (!PrintWorksheet(*m_printer, source)) {
             Tell(title, QStringLiteral("プリンタを使えなかったため、印刷できませんでした。"));
         }
     });
     dialog->open();
+}
+
+// The print dialog's tab 「印刷するもの」: the figure, a handout or its
+// answers, as last chosen.
+QWidget* WorksheetActions::SheetTab()
+{
+    auto* tab = new QWidget;
+    tab->setObjectName(QStringLiteral("printSheet"));
+    tab->setWindowTitle(QStringLiteral("印刷するもの"));
+    auto* layout = new QVBoxLayout(tab);
+    const std::pair<SheetChoice, QString> choices[] = {{SheetChoice::Figure, QStringLiteral("図")},
+                                                       {SheetChoice::Handout, QStringLiteral("プリント")},
+                                                       {SheetChoice::Answers, QStringLiteral("プリントの解答")}};
+    for (const auto& [sheet, caption] : choices) {
+        auto* option = new QRadioButton(caption, tab);
+        option->setObjectName(QStringLiteral("printSheet%1").arg(int(sheet)));
+        option->setChecked(sheet == m_printSheet);
+        connect(option, &QRadioButton::toggled, this, [this, sheet](bool on) {
+            if (on)
+                m_printSheet = sheet;
+        });
+        layout->addWidget(option);
+    }
+    layout->addStretch();
+    return tab;
 }
 
 QMessageBox* WorksheetActions::Message(QMessageBox::Icon icon, const QString& title, const QString& text,

@@ -119,12 +119,8 @@ WriteResult WriteWorksheet(const QString& fileName, const WorksheetSource& sourc
         return Store(fileName, png);
     }
     case WorksheetFormat::Pdf: {
-        // An A4 page turned the way the figure is, with even margins, so that
-        // the figure sits in the middle of the sheet.
-        const controls::Form& form = source.Controls.Form1;
-        const QPageLayout a4(QPageSize(QPageSize::A4), PageOrientation(form), QMarginsF(10, 10, 10, 10),
-                             QPageLayout::Millimeter);
-        const std::optional<QByteArray> pdf = Pdf(a4, 1200, qtcontrols::ToQString(form.Caption), source);
+        const std::optional<QByteArray> pdf = Pdf(PdfPageLayout(source), 1200,
+                                                  qtcontrols::ToQString(source.Controls.Form1.Caption), source);
         return pdf ? Store(fileName, *pdf) : WriteResult{WriteFailure::WriteFailed, {}};
     }
     }
@@ -133,7 +129,11 @@ WriteResult WriteWorksheet(const QString& fileName, const WorksheetSource& sourc
 
 WriteResult PrintToFile(const QPrinter& printer, const WorksheetSource& source)
 {
-    const std::optional<QByteArray> pdf = Pdf(printer.pageLayout(), printer.resolution(), printer.docName(), source);
+    // A handout takes the paper whole and upright, whatever the figure had.
+    const QPageLayout layout = source.Sheet
+        ? QPageLayout(printer.pageLayout().pageSize(), QPageLayout::Portrait, QMarginsF())
+        : printer.pageLayout();
+    const std::optional<QByteArray> pdf = Pdf(layout, printer.resolution(), printer.docName(), source);
     return pdf ? Store(printer.outputFileName(), *pdf) : WriteResult{WriteFailure::WriteFailed, {}};
 }
 

@@ -54,12 +54,12 @@ inline constexpr float LessonButtonSide = 44;
 
 inline constexpr int LessonArcStrokes = 6;  // ∠B and ∠DAC one each, ∠C and ∠BAD two each
 inline constexpr int ArcSegments = 10;      // each arc a polyline of short lines
-inline constexpr int LessonBlanks = 6;      // the degrees, two products, the note's two values
-inline constexpr int LessonTexts = 64;   // runs of text, a row broken over lines counting once a line
+inline constexpr int LessonBlanks = 6;      // the degrees, CD and two products, one to spare
+inline constexpr int LessonTexts = 64;      // runs of text, a row broken over lines counting once a line
 
 struct LessonControls {
     int Step = 0;
-    // On worksheets: the degrees and the products left as empty boxes, for
+    // On worksheets: the degrees, CD and the products left as empty boxes, for
     // the class to fill in. The window itself never shows them.
     bool Blanks = false;
     // Whether the panel has a step control: in a window, not on a worksheet

@@ -42,10 +42,13 @@ using ExactLengths = LessonLengths<double>;
 
 // The four relations the similar triangles give, in the order of the lesson.
 enum class Relation { ABSquared, ACSquared, ADSquared, ABTimesAC };
+inline constexpr Relation LessonRelations[] = {Relation::ABSquared, Relation::ACSquared, Relation::ADSquared,
+                                               Relation::ABTimesAC};
 
 // Both sides of a relation: each a product of two read-out lengths in
 // tenths, the products in hundredths, and the same products worked out from
-// the unrounded lengths, to the hundredth.
+// the unrounded lengths, to the hundredth; those two are one value, as the
+// geometry says they must be.
 struct RelationSides {
     std::int64_t Left[2] = {};
     std::int64_t Right[2] = {};
@@ -54,7 +57,7 @@ struct RelationSides {
     std::int64_t ExactLeft = 0; // hundredths
     std::int64_t ExactRight = 0;
 
-    // Only equal products may be joined by "＝".
+    // Where the products differ, a note says why.
     [[nodiscard]] bool Equal() const { return LeftProduct == RightProduct; }
 };
 [[nodiscard]] RelationSides Evaluate(Relation relation, const TenthLengths& rounded, const ExactLengths& exact);

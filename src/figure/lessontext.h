@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lessonnumbers.h"
+
 #include "controls/color.h"
 
 #include <string>
@@ -19,8 +21,9 @@ struct LessonRun {
 };
 
 struct LessonRow {
-    // What the row is: a sentence, a relation's heading, a row of numbers,
-    // or a line of the note on rounding.
+    // What the row is, so that a handout can set each kind its own way: a
+    // sentence, a relation's heading, a row of numbers (boxes on a
+    // worksheet), or a line of the note on rounding.
     enum class Role { Statement, Heading, Numbers, Note };
     std::vector<LessonRun> runs;
     Role role = Role::Statement;
@@ -34,11 +37,17 @@ struct LessonText {
     std::string spoken;
 };
 
+// How the numbers of the rows are written: "？" for the class to predict,
+// the numbers themselves, boxes for what the class works out (the degrees,
+// CD and the products), or boxes for every number, the read-outs included,
+// as a handout leaves them.
+enum class LessonFill { Guess, Numbers, WorkedOut, Every };
+
 // The panel at `step` (1 to 9) for the figure as it stands: step 1 the
 // similar triangles and their equal angles, then each relation twice, first
 // with "？" for the numbers, then with the read-outs' numbers. Where A lies
 // on BC as far as the read-outs tell (AD reads 0), one sentence says there
-// is no triangle. With `blanks`, the degrees and every product are boxes.
+// is no triangle. With `blanks`, the degrees, CD and every product are boxes.
 [[nodiscard]] LessonText ComposeLesson(int step, bool blanks, const FigureState& state);
 
 // Rows as a screen reader speaks them: as sentences, a sentence broken over
@@ -47,5 +56,18 @@ struct LessonText {
 
 // Whether the figure has a triangle to speak of: AD does not read 0.
 [[nodiscard]] bool HasTriangle(const FigureState& state);
+
+// The rows of the lesson one at a time, for a sheet that shows them all.
+// The similar triangles: the statement, its reason and the equal angles.
+void AppendSimilarityRows(std::vector<LessonRow>& rows, LessonFill fill, const FigureState& state);
+// A relation: its heading; where it uses CD, the row that works CD out; a
+// row for each side, named; and where the two products differ, the note
+// that says why.
+void AppendRelationRows(std::vector<LessonRow>& rows, Relation relation, LessonFill fill, const FigureState& state);
+// The sentence that stands for all of it where there is no triangle.
+void AppendNoTriangleRow(std::vector<LessonRow>& rows);
+
+// The rows in words, as a screen reader speaks them.
+[[nodiscard]] std::string SpokenRows(const std::vector<LessonRow>& rows);
 
 } // namespace figure

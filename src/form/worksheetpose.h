@@ -17,7 +17,7 @@ struct WorksheetPose {
     bool Lengths = false; // all five read-outs shown
     bool Grid = true;
     int Lesson = 0;      // the lesson's step, 0 for none
-    bool Blanks = false; // the lesson's degrees and products as boxes to fill in
+    bool Blanks = false; // the lesson's degrees, CD and products as boxes to fill in
 };
 
 // Builds the figure as start-up does for that client area (Form_Load, then

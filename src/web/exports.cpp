@@ -9,6 +9,7 @@
 
 #include "form/controldump.h"
 #include "form/figuremenu.h"
+#include "form/handout.h"
 #include "form/readoutsummary.h"
 #include "form/worksheetsvg.h"
 
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,7 @@ std::string reply;   // the last text handed to the page
 std::string input;   // a text from the page, written in place by the page
 std::vector<int> painted; // the rectangles last painted: their count, then each's left, top, width, height
 web::PixelBuffer worksheet; // a band of a worksheet's picture, until the page has taken it
+std::optional<app::Handout> handout; // the handout whose picture the page takes band by band
 int image[3] = {};   // a picture for the page: its pixels' address, width, height
 
 const char* Reply(std::string value)
@@ -305,6 +308,35 @@ EMSCRIPTEN_KEEPALIVE const int* altitude_worksheet_size()
 EMSCRIPTEN_KEEPALIVE void altitude_worksheet_done()
 {
     worksheet = web::PixelBuffer();
+    handout.reset();
+}
+
+// A handout for the class at the figure's A, or with `answers` its answer
+// sheet, as an SVG drawing of the A4 sheet.
+EMSCRIPTEN_KEEPALIVE const char* altitude_handout_svg(int answers)
+{
+    const app::Handout sheet = app::MakeHandout({window->Form().State().AngleA, answers != 0, false}, &window->Text());
+    return Reply(app::HandoutSvg(sheet, window->Text()));
+}
+
+// The same sheet as a picture, from row `top`, at most `rows` of them, as
+// altitude_worksheet_picture gives the figure's; the sheet is made at the
+// first band and kept until altitude_worksheet_done.
+EMSCRIPTEN_KEEPALIVE const int* altitude_handout_picture(int answers, int top, int rows)
+{
+    if (!handout || top == 0)
+        handout = app::MakeHandout({window->Form().State().AngleA, answers != 0, false}, &window->Text());
+    web::PaintHandout(worksheet, *handout, window->Captions(), top, rows);
+    return Image(worksheet);
+}
+
+EMSCRIPTEN_KEEPALIVE const int* altitude_handout_size()
+{
+    static int size[2];
+    const app::SheetPixels pixels = app::HandoutPicturePixels();
+    size[0] = pixels.Width;
+    size[1] = pixels.Height;
+    return size;
 }
 
 // Texts for the page, in UTF-8, valid until the next of these calls.

@@ -3,6 +3,7 @@
 #include "layerraster.h"
 #include "websurface.h"
 
+#include "form/handout.h"
 #include "form/windowlayers.h"
 
 #include <algorithm>
@@ -71,6 +72,14 @@ bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const Pix
     if (drawn)
         ScaleSurface(picture, height, surface, ToDevice(app::MemoOverLesson(c), ratio), true);
     return true;
+}
+
+void PaintHandout(PixelBuffer& picture, const app::Handout& handout, CaptionCache& captions, int top, int rows)
+{
+    const app::SheetPixels size = app::HandoutPicturePixels();
+    top = std::clamp(top, 0, size.Height);
+    picture.Resize(size.Width, std::clamp(rows, 0, size.Height - top), controls::Color{0xFFFFFF}, top);
+    PaintLayer(picture, app::HandoutLayer(handout), app::HandoutPictureRatio(handout), {picture.Bounds()}, captions);
 }
 
 } // namespace web

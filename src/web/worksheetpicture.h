@@ -4,6 +4,10 @@
 
 #include "form/form1controls.h"
 
+namespace app {
+struct Handout;
+} // namespace app
+
 namespace web {
 
 class CaptionCache;
@@ -29,5 +33,11 @@ inline constexpr long long MostWorksheetPixels = 40'000'000;
 [[nodiscard]] bool PaintWorksheet(PixelBuffer& picture, const app::Form1Controls& c, const PixelBuffer& surface,
                                   bool drawn, double ratio, CaptionCache& captions, int top = 0,
                                   int rows = LongestWorksheetSide);
+
+// A handout as a picture of the whole sheet at app::HandoutDotsPerInch, as
+// the desktop makes it, on white: the rows from `top`, `rows` of them at
+// most, as for the figure.
+void PaintHandout(PixelBuffer& picture, const app::Handout& handout, CaptionCache& captions, int top = 0,
+                  int rows = LongestWorksheetSide);
 
 } // namespace web

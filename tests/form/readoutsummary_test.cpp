@@ -33,8 +33,9 @@ TEST(ReadoutSummary, namesTheShownReadoutsInTheirCaptionsNumbers)
     // The figure's description goes on with what the lesson's panel says.
     EXPECT_EQ(app::FigureDescription(c), "AD 2.4cm、BD 3.2cm");
     f.form.SetLessonStep(3);
-    EXPECT_EQ(app::FigureDescription(c), "AD 2.4cm、BD 3.2cm。△ABC ∽ △DBA ∽ △DAC。∠B ＝ ∠DAC ＝ 37°。"
-                                         "∠C ＝ ∠BAD ＝ 53°。ABの2乗 ＝ BD × BC。4 × 4 ＝ 16　＝　3.2 × 5 ＝ 16");
+    EXPECT_EQ(app::FigureDescription(c), "AD 2.4cm、BD 3.2cm。△ABC ∽ △DBA ∽ △DAC。（2組の角がそれぞれ等しい）。"
+                                         "∠B ＝ ∠DAC ＝ 37°。∠C ＝ ∠BAD ＝ 53°。ABの2乗 ＝ BD × BC。"
+                                         "ABの2乗 ＝ 4 × 4 ＝ 16。BD × BC ＝ 3.2 × 5 ＝ 16");
     f.form.SetLessonStep(0);
 
     // At 10 degrees the values below one centimetre keep their "0".

@@ -1,5 +1,6 @@
 #include "figure/movevertex.h"
 #include "form/form1.h"
+#include "form/handout.h"
 #include "form/keycodes.h"
 
 #include "support/recordingsurface.h"
@@ -71,7 +72,8 @@ TEST(PageFont, coversEveryCaptionTheWindowCanShow)
     // What a read-out can show: a blank or a zero, digits, a full stop, "cm".
     EXPECT_EQ(Missing(" 0123456789.cm", characters), "");
 
-    // The lesson's panel at every step, with and without a triangle, and the list of keys.
+    // The lesson's panel at every step, with and without a triangle, the
+    // handout, and the list of keys.
     RecordingSurface surface;
     app::Form1 form(surface, nullptr);
     form.Form_Load();
@@ -98,6 +100,12 @@ TEST(PageFont, coversEveryCaptionTheWindowCanShow)
             // browser draws in a face of its own.
             const figure::LessonStepControl& steps = form.Controls().Lesson.Steps;
             shown += steps.Back.Caption + steps.Step.Caption + steps.Next.Caption;
+        }
+        // The handout's answer sheet, which has every text the handout has.
+        const app::Handout answers = app::MakeHandout({angle, true, false}, nullptr);
+        for (const controls::LayerItem& item : app::HandoutLayer(answers)) {
+            if (const auto* label = std::get_if<const controls::Label*>(&item))
+                shown += (*label)->Caption();
         }
     }
     EXPECT_EQ(Missing(shown, characters), "");

@@ -152,7 +152,7 @@ describe('the lesson and the list of keys', () => {
         assert.equal(await lesson(), 3);
         await waitForPixel(page, "the lesson's panel", ...(await inside('LessonPanel')), Ivory);
         await waitFor(page, 'the relation in the description', () =>
-            document.getElementById('lengths').textContent.includes('4 × 4 ＝ 16　＝　3.2 × 5 ＝ 16'));
+            document.getElementById('lengths').textContent.includes('ABの2乗 ＝ 4 × 4 ＝ 16。BD × BC ＝ 3.2 × 5 ＝ 16'));
         await pressWith(page, 'Shift', 'KeyS');
         assert.equal(await lesson(), 2);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'Check2');

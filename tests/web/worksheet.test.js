@@ -17,19 +17,22 @@ after(() => rmSync(folder, { recursive: true, force: true }));
 
 const run = (command, args) => execFileSync(command, args, { encoding: 'utf8' });
 
-// Ctrl+S, then the dialog's button for `kind` ('svg' or 'png'): the path
-// of the file the browser downloaded, into a folder of its own.
-async function save(kind) {
+// Ctrl+S, then the dialog's choice of `sheet` (the figure, a handout or
+// its answers) and its button for `kind` ('svg' or 'png'): the path of the
+// file the browser downloaded, into a folder of its own.
+const sheetNames = { figure: '三角形の垂線', handout: '三角形の垂線_プリント', answers: '三角形の垂線_プリントの解答' };
+async function save(kind, sheet = 'figure') {
     const into = mkdtempSync(join(folder, `${kind}-`));
     const session = await page.createCDPSession();
     await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: into });
     await pressWith(page, 'Control', 'KeyS');
     await waitFor(page, 'the save dialog', () => document.getElementById('save').open);
+    await page.click(`#save input[name=sheet][value=${sheet}]`);
     await page.click(`#save button[value=${kind}]`);
     const name = await poll(`a downloaded .${kind}`, () =>
         readdirSync(into).find((file) => file.endsWith(`.${kind}`)));
     await session.detach();
-    assert.equal(name, `三角形の垂線.${kind}`);
+    assert.equal(name, `${sheetNames[sheet]}.${kind}`);
     return join(into, name);
 }
 
@@ -107,6 +110,25 @@ describe('Ctrl+S', () => {
         assert.equal(colour(1049, 600), '0,0,0', 'the altitude at x = 2 x 524.73');
         assert.equal(colour(100, 56), '255,255,255', 'no reset button');
         assert.equal(colour(360, 72), '255,255,255', 'no teal panel');
+    });
+});
+
+describe('the handout', () => {
+    test('downloads the sheet for the figure\'s A: A4 in millimetres, a name line, the four relations, no answer', async () => {
+        const file = await save('svg', 'handout');
+        run('xmllint', ['--noout', file]);
+        const svg = readFileSync(file, 'utf8');
+        assert.match(svg, /<svg [^>]*width="210mm" height="297mm"/);
+        const texts = parseSvg(svg).texts.map((t) => t.text);
+        for (const text of ['名前', ' ＝ BD × BC', ' ＝ CD × CB', ' ＝ BD × DC', 'AB × AC ＝ BC × AD', 'CD ＝ BC − BD ＝ '])
+            assert.ok(texts.includes(text), `${text} in ${texts.join('|')}`);
+        // The only numbers are the figure's read-outs and the exponents.
+        assert.deepEqual(texts.filter((t) => /\d/.test(t) && !/cm$/.test(t) && t !== '2' && !t.includes('2組')), []);
+        const answers = parseSvg(readFileSync(await save('svg', 'answers'), 'utf8')).texts.map((t) => t.text);
+        for (const number of ['37', '53', '16', '9', '1.8', '5.76', '12'])
+            assert.ok(answers.includes(number), `${number} on the answer sheet`);
+        const png = readFileSync(await save('png', 'handout'));
+        assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [1654, 2339], 'A4 at 200 dots per inch');
     });
 });
 

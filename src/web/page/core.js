@@ -108,6 +108,14 @@ function wrapCore(module) {
             return { width: module.HEAP32[at], height: module.HEAP32[at + 1] };
         },
         worksheetDone: () => module._altitude_worksheet_done(),
+        // A handout for the class at the figure's A, or its answer sheet:
+        // the A4 sheet as SVG, or as a picture band by band as above.
+        handoutSvg: (answers) => text(module._altitude_handout_svg(answers ? 1 : 0)),
+        handoutPicture: (answers, top, rows) => image(module._altitude_handout_picture(answers ? 1 : 0, top, rows)),
+        handoutSize() {
+            const at = module._altitude_handout_size() >> 2;
+            return { width: module.HEAP32[at], height: module.HEAP32[at + 1] };
+        },
         memoryBytes: () => module.HEAPU8.buffer.byteLength,
         heapInUse: () => module._altitude_heap_in_use(),
     };

@@ -1,9 +1,11 @@
 // Worksheets: the figure itself, without the buttons and the teal panel,
-// as the desktop writes it. Ctrl+S opens a small dialog in which the
-// teacher picks an SVG drawing or a PNG picture, which the browser then
-// downloads; the browser's own printing (Ctrl+P) prints the SVG drawing,
-// fitted to the page.
+// as the desktop writes it, or a handout for the class at the figure's A
+// and its answer sheet. Ctrl+S opens a small dialog in which the teacher
+// picks which, and an SVG drawing or a PNG picture, which the browser then
+// downloads; the browser's own printing (Ctrl+P) prints the figure's SVG
+// drawing, fitted to the page.
 const WorksheetName = '三角形の垂線'; // the desktop's file name, less the extension
+const SheetNames = { figure: WorksheetName, handout: `${WorksheetName}_プリント`, answers: `${WorksheetName}_プリントの解答` };
 
 function makeWorksheets(core, figure, dialog, printArea) {
     const message = dialog.querySelector('.message');
@@ -36,8 +38,23 @@ function makeWorksheets(core, figure, dialog, printArea) {
 
     const svg = () => core.worksheetSvg(surfaceUri());
 
-    function saveSvg() {
-        download(new Blob([svg()], { type: 'image/svg+xml' }), `${WorksheetName}.svg`);
+    // The figure, or a sheet for the class: the C++ side draws both.
+    const sheets = {
+        figure: { svg, size: () => core.worksheetSize(), band: (top, rows) => core.worksheetPicture(top, rows) },
+        handout: {
+            svg: () => core.handoutSvg(false),
+            size: () => core.handoutSize(),
+            band: (top, rows) => core.handoutPicture(false, top, rows),
+        },
+        answers: {
+            svg: () => core.handoutSvg(true),
+            size: () => core.handoutSize(),
+            band: (top, rows) => core.handoutPicture(true, top, rows),
+        },
+    };
+
+    function saveSvg(sheet) {
+        download(new Blob([sheets[sheet].svg()], { type: 'image/svg+xml' }), `${SheetNames[sheet]}.svg`);
     }
 
     // At twice the device pixels, on white, painted a band of about a
@@ -45,8 +62,8 @@ function makeWorksheets(core, figure, dialog, printArea) {
     // the module's memory, which never shrinks, need hold no more. A
     // picture the page cannot hold is not made; the dialog says so and
     // offers the drawing instead.
-    function savePng() {
-        const { width, height } = core.worksheetSize();
+    function savePng(sheet) {
+        const { width, height } = sheets[sheet].size();
         let canvas = null;
         if (width > 0 && height > 0) {
             const rows = Math.max(1, Math.floor((1 << 20) / width));
@@ -56,7 +73,7 @@ function makeWorksheets(core, figure, dialog, printArea) {
             const context = canvas.getContext('2d');
             let painted = context !== null;
             for (let top = 0; painted && top < height; top += rows) {
-                const band = core.worksheetPicture(top, rows);
+                const band = sheets[sheet].band(top, rows);
                 painted = band !== null;
                 if (painted)
                     context.putImageData(new ImageData(band.pixels, band.width, band.height), 0, top);
@@ -69,7 +86,7 @@ function makeWorksheets(core, figure, dialog, printArea) {
             open(tooLarge);
             return;
         }
-        canvas.toBlob((blob) => (blob ? download(blob, `${WorksheetName}.png`) : open(tooLarge)), 'image/png');
+        canvas.toBlob((blob) => (blob ? download(blob, `${SheetNames[sheet]}.png`) : open(tooLarge)), 'image/png');
     }
 
     // The dialog takes the pointer, so a drag cannot go on beneath it.
@@ -84,10 +101,11 @@ function makeWorksheets(core, figure, dialog, printArea) {
     }
 
     dialog.addEventListener('close', () => {
+        const sheet = dialog.querySelector('input[name=sheet]:checked')?.value ?? 'figure';
         if (dialog.returnValue === 'svg')
-            saveSvg();
+            saveSvg(sheet);
         else if (dialog.returnValue === 'png')
-            savePng();
+            savePng(sheet);
     });
 
     // The browser prints the drawing in place of the window, as large as

@@ -62,9 +62,11 @@ grep -q 'viewBox="0 0 1200 700"' "$svg" || fail "--size 1200x700 did not size th
 # The lesson: step 3 at 30 degrees in the drawing's text; with --blanks, a
 # PDF with boxes where the degrees and the products were.
 run 0 --export "$work/out/lesson.svg" --angle 30 --lesson 3
-for text in "∠B ＝ ∠DAC ＝ 15°" "4.8 × 4.8 ＝ 23.04　≒　4.7 × 5 ＝ 23.5" "23.33 ＝ 23.33"; do
+for text in "∠B ＝ ∠DAC ＝ 15°" " ＝ 4.8 × 4.8 ＝ 23.04" "BD × BC ＝ 4.7 × 5 ＝ 23.5" \
+    "※長さは小数第2位を四捨五入した値なので、積は少しずれます。" "四捨五入する前の長さで計算すると、どちらも 23.33 になります。"; do
     grep -q ">$text</text>" "$work/out/lesson.svg" || fail "no '$text' in the lesson at 30 degrees"
 done
+grep -q "≒" "$work/out/lesson.svg" && fail "the lesson at 30 degrees joins its two sides"
 run 0 --export "$work/out/blanks.pdf" --lesson 3 --blanks
 pdftotext "$work/out/blanks.pdf" "$work/blanks.txt" || fail "the PDF with blanks does not read"
 grep -q "3.2 × 5" "$work/blanks.txt" || fail "the PDF with blanks has no factors: $(cat "$work/blanks.txt")"
@@ -112,6 +114,45 @@ as="strace -f -qq -y -o $work/trace -e trace=rename,fsync env ASAN_OPTIONS=detec
 run 0 --export "$same/c.svg"
 as=
 grep -A 1 ' rename(' "$work/trace" | grep -q "fsync([0-9]*<$same>) *= 0" || fail "no sync of the folder: $(cat "$work/trace")"
+
+# A handout at 74 degrees: an upright A4 page with a name line and the four
+# relations' headings, and no number but the figure's read-outs (the
+# exponents and "2組" aside); its answer sheet has every answer; true to
+# scale, BC is 50 mm long on paper, in the PDF as in the SVG.
+run 0 --export "$work/out/handout.pdf" --handout
+pdfinfo "$work/out/handout.pdf" | grep -q "^Page size: *595 x 842 pts (A4)" || fail "the handout is not upright A4"
+pdftotext "$work/out/handout.pdf" "$work/handout.txt" || fail "the handout does not read"
+for text in 名前 "AB2 ＝ BD × BC" "AC2 ＝ CD × CB" "AD2 ＝ BD × DC" "AB × AC ＝ BC × AD" "CD ＝ BC − BD ＝"; do
+    grep -qF "$text" "$work/handout.txt" || fail "no '$text' on the handout: $(cat "$work/handout.txt")"
+done
+sed -e 's/[0-9.５]*cm//g' -e 's/A[BCD]2/A/g' -e 's/2組//' "$work/handout.txt" | grep -n '[0-9]' &&
+    fail "the handout gives a number away"
+run 0 --export "$work/out/answers.pdf" --answers
+pdftotext "$work/out/answers.pdf" "$work/answers.txt" || fail "the answer sheet does not read"
+for number in 16 9 5.76 12 37 53 1.8; do
+    grep -qE "(^|[^0-9.])$number([^0-9.]|$)" "$work/answers.txt" || fail "no $number on the answer sheet"
+done
+run 0 --export "$work/out/scaled.pdf" --handout --true-scale
+# At 254 dots per inch ten pixels make a millimetre: BC lies along the row
+# through the figure (70 mm wide from the margin, 15 mm) with the most dark
+# pixels (the grid is light), and runs from its first to its last, its
+# round ends adding the line's width.
+pdftoppm -r 254 -gray -singlefile "$work/out/scaled.pdf" "$work/scaled" || fail "the true-scale PDF does not draw"
+bc_mm=$(python3 -c '
+import sys
+data = open(sys.argv[1], "rb").read()
+magic, size, depth, pixels = data.split(b"\n", 3)
+width = int(size.split()[0])
+rows = [[x for x in range(100, 900) if pixels[y * width + x] < 100] for y in range(350, 900)]
+dark = max(rows, key=len)
+print((dark[-1] - dark[0] + 1) / 10)' "$work/scaled.pgm")
+python3 -c "import sys; sys.exit(abs($bc_mm - 50.3) > 0.5)" || fail "BC is $bc_mm mm on the true-scale handout"
+for what in "--handout" ""; do
+    run 0 --export "$work/out/scaled.svg" --true-scale $what
+    bc_mm=$(awk -F'"' '/<svg /{for(i=1;i<NF;i++){if($i~/ width=$/)w=$(i+1);if($i~/viewBox=$/){split($(i+1),v," ")}}}
+        /stroke-width="3"/ && $4==$8 && !bc {bc=$6-$2} END {sub("mm","",w); print bc*w/v[3]}' "$work/out/scaled.svg")
+    python3 -c "import sys; sys.exit(abs($bc_mm - 50) > 0.01)" || fail "BC is $bc_mm mm in the true-scale SVG $what"
+done
 
 # Mistakes: one line each, status 2, and nothing written, not even a
 # temporary file beside the target; earlier worksheets stay byte for byte.
@@ -194,6 +235,7 @@ refused "no file named" --export
 refused "a missing value" --export "$work/out/bad.svg" --size
 refused "a lesson step past the last" --export "$work/out/bad.svg" --lesson 10
 refused "blanks without a lesson" --export "$work/out/bad.pdf" --blanks
+refused "a handout with a lesson step" --export "$work/out/bad.pdf" --handout --lesson 3
 
 # SIGTERM, SIGHUP and SIGINT in the middle of a save (strace sends each as
 # the new file is synced) end the program as before, once that is removed.

@@ -120,7 +120,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::keyClick(m_window->findChild<QCheckBox*>("Check4"), Qt::Key_S);
         svg = ReadSvg(app::WorksheetSvg(Source()));
-        QVERIFY2(svg.texts.contains("4 × 4 ＝ 16　＝　3.2 × 5 ＝ 16"), qPrintable(svg.texts.join('|')));
+        QVERIFY2(svg.texts.contains("BD × BC ＝ 3.2 × 5 ＝ 16"), qPrintable(svg.texts.join('|')));
     }
 
     // The SVG drawn by another renderer, the picture and the printed page look
@@ -401,7 +401,47 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("印刷"));
         // The page turned the way the figure is, as for a PDF.
         QCOMPARE(dialog->printer()->pageLayout().orientation(), QPageLayout::Landscape);
+        // A tab of its own offers the figure, first, or a handout or its answers.
+        for (int sheet = 0; sheet < 3; ++sheet) {
+            const auto* option = dialog->findChild<QRadioButton*>(QString("printSheet%1").arg(sheet));
+            QVERIFY(option);
+            QCOMPARE(option->isChecked(), sheet == 0);
+        }
         dialog->reject();
+    }
+
+    // A handout for the window's A, and its answers, from the save dialog's
+    // kinds; printed to a file, an upright A4 page whatever the figure's.
+    void savesAndPrintsTheHandoutForTheWindowsA()
+    {
+        for (int i = 0; i < 44; ++i)
+            QTest::keyClick(m_window.get(), Qt::Key_PageDown);
+        QCOMPARE(m_window->form().State().AngleA, 30);
+        QFileDialog* dialog = OpenSaveDialog();
+        dialog->selectNameFilter(dialog->nameFilters().value(2));
+        Type(dialog, m_files.filePath("handout"));
+        const QString handout = m_files.filePath("handout.pdf");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(handout), DeadlineMs);
+        QVERIFY(Run("pdfinfo", {handout}).contains("595 x 842 pts (A4)"));
+        const QString text = QString::fromUtf8(Run("pdftotext", {handout, "-"}));
+        QVERIFY2(text.contains("名前") && text.contains("4.7cm") && !text.contains("23.5"), qPrintable(text));
+
+        dialog = OpenSaveDialog();
+        dialog->selectNameFilter(dialog->nameFilters().value(3));
+        Type(dialog, m_files.filePath("answers.svg"));
+        QFile answers(m_files.filePath("answers.svg"));
+        QTRY_VERIFY_WITH_TIMEOUT(answers.exists(), DeadlineMs);
+        QVERIFY(answers.open(QIODevice::ReadOnly) && answers.readAll().contains(">23.5</text>"));
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_files.filePath("printed-handout.pdf"));
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
+        const app::Handout sheet = app::MakeHandout({30, false, false}, &m_metrics);
+        app::WorksheetSource source = Source();
+        source.Sheet = &sheet;
+        QVERIFY(app::PrintToFile(printer, source));
+        QVERIFY(Run("pdfinfo", {printer.outputFileName()}).contains("595 x 842 pts (A4)"));
     }
 
 private:
