@@ -154,7 +154,8 @@ int BelowPixels(float width, float below, int pixels)
 // What the panel shows where room is short, from all of it down to the
 // relation alone: the first rows left out are the degrees and the reason
 // for the similarity (the arcs still show which angles are equal), then the
-// note on rounding, then the similarity itself.
+// note on rounding, then the similarity itself, and last the row that works
+// CD out, whose number the relation's own row still shows.
 std::vector<const LessonRow*> RowsAt(const LessonText& text, int level)
 {
     std::vector<const LessonRow*> rows;
@@ -162,7 +163,7 @@ std::vector<const LessonRow*> RowsAt(const LessonText& text, int level)
         const LessonRow& row = text.rows[i];
         const bool context = row.role == LessonRow::Role::Statement;
         if ((level >= 1 && (row.angles || (context && i > 0))) || (level >= 2 && row.role == LessonRow::Role::Note)
-            || (level >= 3 && context && text.rows.size() > 1))
+            || (level >= 3 && context && text.rows.size() > 1) || (level >= 4 && row.derived))
             continue;
         rows.push_back(&row);
     }
@@ -203,7 +204,7 @@ void PlaceLessonPanel(const LessonText& text, float width, float height, double 
     const LessonSizes sizes = LessonSizesFor(lesson, pixels);
     const Clearance::Box area{Margin, Margin, width - Margin, height - Margin};
     std::size_t shown = 0;
-    for (int level = 0; level <= 3; ++level) {
+    for (int level = 0; level <= 4; ++level) {
         const std::vector<const LessonRow*> rows = RowsAt(text, level);
         if (rows.size() == shown)
             continue;

@@ -106,6 +106,7 @@ LessonRow SideRow(LessonFill fill, const SideName& side, const std::int64_t (&fa
 LessonRow CDRow(LessonFill fill, const TenthLengths& t)
 {
     RowBuilder r(fill, LessonRow::Role::Numbers);
+    r.row.derived = true;
     r.Text("CD ＝ BC − BD ＝ ");
     if (fill != LessonFill::Guess)
         r.Given(TenthsText(t.BC)).Text(" − ").Given(TenthsText(t.BD)).Text(" ＝ ");

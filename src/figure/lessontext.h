@@ -28,6 +28,7 @@ struct LessonRow {
     std::vector<LessonRun> runs;
     Role role = Role::Statement;
     bool angles = false;    // the degrees, the first rows left out for want of room
+    bool derived = false;   // works a factor out (CD), the last row left out
     bool continues = false; // the sentence of the row before goes on here
 };
 

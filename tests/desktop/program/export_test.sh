@@ -62,7 +62,7 @@ grep -q 'viewBox="0 0 1200 700"' "$svg" || fail "--size 1200x700 did not size th
 # The lesson: step 3 at 30 degrees in the drawing's text; with --blanks, a
 # PDF with boxes where the degrees and the products were.
 run 0 --export "$work/out/lesson.svg" --angle 30 --lesson 3
-for text in "∠B ＝ ∠DAC ＝ 15°" " ＝ 4.8 × 4.8 ＝ 23.04" "BD × BC ＝ 4.7 × 5 ＝ 23.5" \
+for text in "∠B ＝ ∠DAC ＝ 15°" "＝ 4.8 × 4.8 ＝ 23.04" "BD × BC ＝ 4.7 × 5 ＝ 23.5" \
     "※長さは小数第2位を四捨五入した値なので、積は少しずれます。" "四捨五入する前の長さで計算すると、どちらも 23.33 になります。"; do
     grep -q ">$text</text>" "$work/out/lesson.svg" || fail "no '$text' in the lesson at 30 degrees"
 done
