@@ -294,6 +294,33 @@ def run(session, program):
     subprocess.run(["xdotool", "key", "shift+Right"], check=True)
     wait_until("A back at 74 degrees", lambda: altitude_at(session, 74, 84))
 
+    # The lesson's step control: buttons only while the lesson is on, named
+    # by what they do, the step as text between them. Three real clicks on
+    # 次へ reach step 4; 授業を終える ends the lesson and takes them away.
+    step_buttons = ["前へ", "次へ", "授業を終える"]
+
+    def shown(name):
+        found = find(frame, name)
+        return found if found is not None and "showing" in states(found) else None
+    if any(shown(name) for name in step_buttons):
+        fail("a step control before the lesson")
+    subprocess.run(["xdotool", "key", "F5"], check=True)
+    wait_until("F5 to show the step control",
+               lambda: None if all(shown(name) for name in step_buttons) and shown("1／9") else "no step control")
+    for name in step_buttons:
+        if shown(name).getRole() != pyatspi.ROLE_PUSH_BUTTON:
+            fail(f"{name} is no button")
+    x, y, w, h = shown("次へ").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    for step in (2, 3, 4):
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + h // 2), "click", "1"], check=True)
+        wait_until(f"a click on 次へ to reach step {step}",
+                   lambda: None if shown(f"{step}／9") else "the step unchanged")
+    act(shown("授業を終える"), "Press")
+    wait_until("授業を終える to end the lesson",
+               lambda: "the step control still shown" if any(shown(name) for name in step_buttons) else None)
+    wait_until("the description without the lesson",
+               lambda: None if figure.description == sides else figure.description)
+
     # The print dialog's buttons are the toolkit's: named without the
     # mnemonic markers their captions carry.
     subprocess.run(["xdotool", "key", "ctrl+p"], check=True)
