@@ -176,6 +176,28 @@ describe('the lesson and the list of keys', () => {
         assert.equal(await angle(page), 74);
     });
 
+    test('on an upright phone stands below the figure with its step control, larger than beside it', async () => {
+        await page.focus('#figure');
+        await page.keyboard.press('s');
+        const beside = await controls(page);
+        await page.setViewport({ width: 390, height: 844 });
+        let upright;
+        for (const deadline = Date.now() + 20000; ; ) {
+            upright = await controls(page);
+            if (number(upright.Form1.ScaleWidth) === 390)
+                break;
+            assert.ok(Date.now() < deadline, 'the page never took the width of the phone');
+            await new Promise((resolve) => setTimeout(resolve, 100));
+        }
+        const figureBottom = number(upright.Form1.ScaleHeight);
+        assert.ok(figureBottom < 844 / 2, `a figure ${figureBottom} high`);
+        assert.equal(upright.LessonPanel.Visible, '1');
+        assert.ok(number(upright.LessonPanel.Top) >= figureBottom, 'the panel over the figure');
+        assert.ok(number(upright.LessonNext.Top) >= figureBottom, 'the step control over the figure');
+        assert.ok(number(upright['LessonText(0)'].Height) > number(beside['LessonText(0)'].Height),
+                  'the text no larger than beside the figure');
+    });
+
     test('F1 lists the keys until any key or press, which does nothing else', async () => {
         const closers = [() => page.keyboard.press('ArrowLeft'), () => mouseDrag(page, 450, 300, -3),
                          () => page.click('#Check1')];
