@@ -81,8 +81,9 @@ bench-web: web web-test-deps
 
 # Makes the README's pictures of the window and of the page.
 screenshot: build web web-test-deps
-	@sh scripts/screenshot.sh $(BUILD_DIR)/src/desktop/altitude docs/screenshot.png docs/menu.png
-	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png
+	@sh scripts/screenshot.sh $(BUILD_DIR)/src/desktop/altitude docs/screenshot.png docs/menu.png \
+		docs/lesson-steps.png docs/lesson-1920.png
+	@ALTITUDE_WEB_PAGE=$(CURDIR)/$(PAGE) node tests/web/screenshot.js docs/screenshot-web.png docs/lesson-upright.png
 
 # Makes the README's worksheet pictures, without a window: one exported as
 # PNG, the SVG and PDF of the initial figure as their readers show them, the

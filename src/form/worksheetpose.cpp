@@ -15,6 +15,8 @@ void PoseFigure(Form1& form, const WorksheetPose& pose)
     c.Form1.ScaleHeight = pose.Height;
     form.Form_Load();
     form.Form_Resize();
+    // A drawing made without a window has no one to step its lesson.
+    c.Lesson.StepControl = false;
     ApplyPose(form, pose);
 }
 
@@ -43,7 +45,6 @@ void ApplyPose(Form1& form, const WorksheetPose& pose)
     }
     if (pose.Lesson != form.LessonStep()) {
         c.Lesson.Blanks = pose.Blanks;
-        c.Lesson.StepControl = false;
         form.SetLessonStep(pose.Lesson);
     }
 }

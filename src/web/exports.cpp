@@ -378,13 +378,7 @@ EMSCRIPTEN_KEEPALIVE const char* altitude_changed_lesson_steps()
 // The step control's three buttons: 0 back, 1 on, 2 the end of the lesson.
 EMSCRIPTEN_KEEPALIVE void altitude_lesson_step_click(int which)
 {
-    app::Form1& form = window->Form();
-    if (which == 0)
-        form.LessonBack_Click();
-    else if (which == 1)
-        form.LessonNext_Click();
-    else if (which == 2)
-        form.LessonEnd_Click();
+    window->LessonStepClick(which);
 }
 
 // The bytes of the heap in use, which a long run must not keep adding to;

@@ -134,6 +134,16 @@ void WebWindow::SetLessonStep(int step)
     m_form.SetLessonStep(step);
 }
 
+void WebWindow::LessonStepClick(int which)
+{
+    if (which == 0)
+        m_form.LessonBack_Click();
+    else if (which == 1)
+        m_form.LessonNext_Click();
+    else if (which == 2)
+        m_form.LessonEnd_Click();
+}
+
 void WebWindow::ApplyPose(const app::WorksheetPose& pose)
 {
     app::ApplyPose(m_form, pose);

@@ -73,6 +73,8 @@ public:
 
     // The lesson's step (0 off to 9), as the page's address asks for it.
     void SetLessonStep(int step);
+    // A press on the step control: 0 back, 1 on, 2 the end of the lesson.
+    void LessonStepClick(int which);
     // The pose the page's address asks for (#lesson=3&angle=30, see
     // app::ApplyPose): at start-up after the first resize, and whenever
     // the address changes.

@@ -84,3 +84,21 @@ TEST(PoseFigure, movesAAsADragWouldAndShowsTheLengths)
     EXPECT_EQ(c.Check2.Value, 1);
     EXPECT_EQ(c.Check4.Value, 1);
 }
+
+// A window opened at a step keeps its step control, for the class to step
+// on; a drawing made without a window has none.
+TEST(PoseFigure, leavesTheStepControlToAWindowOpenedAtAStep)
+{
+    TestForm window;
+    window.form.Form_Load();
+    window.form.Form_Resize();
+    app::ApplyPose(window.form, app::WorksheetPose{.AngleA = 30, .Lesson = 3});
+    EXPECT_EQ(window.form.LessonStep(), 3);
+    EXPECT_TRUE(window.form.Controls().Lesson.Steps.Visible);
+
+    TestForm drawing;
+    app::PoseFigure(drawing.form, app::WorksheetPose{.AngleA = 30, .Lesson = 3});
+    EXPECT_EQ(drawing.form.LessonStep(), 3);
+    EXPECT_FALSE(drawing.form.Controls().Lesson.Steps.Visible);
+    EXPECT_TRUE(drawing.form.Controls().Lesson.Panel.Visible);
+}

@@ -108,6 +108,7 @@ function recordCalls(frame) {
         record('menuClick', 'menu');
         record('closeKeyHelp', 'closehelp');
         record('setLesson', 'lesson');
+        record('lessonStepClick', 'lessonstep');
         record('applyPose', 'pose', (lesson, angle, lengths, grid) =>
             [lesson, angle === null ? 0 : 1, angle ?? 0, lengths ? 1 : 0, grid ? 1 : 0].map(number).join(' '));
         const figure = document.getElementById('figure');

@@ -10,6 +10,7 @@
 //                                height an upright page gives the figure
 //   down BUTTON SHIFT X Y BUTTONS | move BUTTONS SHIFT X Y | up BUTTON SHIFT X Y BUTTONS
 //   enddrag | key CODE SHIFT | focus SHOWN | check NUMBER TICKED | option INDEX | command
+//   lessonstep WHICH             a press on the step control (0 back, 1 on, 2 end)
 //   menu COMMAND | closehelp | lesson STEP | pose LESSON HASANGLE ANGLE LENGTHS GRID
 //   dump                         prints "dump N", then every control value
 //
@@ -172,6 +173,8 @@ int main()
             window->CloseKeyHelp();
         } else if (call == "lesson") {
             window->SetLessonStep(integer());
+        } else if (call == "lessonstep") {
+            window->LessonStepClick(integer());
         } else if (call == "pose") {
             app::WorksheetPose pose;
             pose.Lesson = integer();

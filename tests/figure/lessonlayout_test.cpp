@@ -1,0 +1,125 @@
+#include "figure/freespace.h"
+#include "figure/lessoncontrols.h"
+#include "figure/lessonlines.h"
+#include "figure/lessontext.h"
+#include "figure/movevertex.h"
+#include "figure/initialfigure.h"
+
+#include "testfigure.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace {
+
+std::u32string Characters(std::string_view text)
+{
+    std::u32string out;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? byte : byte & (0x3F >> (length - 1));
+        for (int i = 1; i < length; ++i)
+            c = (c << 6) | (static_cast<unsigned char>(text[at + std::size_t(i)]) & 0x3F);
+        at += std::size_t(length);
+        if (c != U' ' && c != U'\u3000')
+            out += c;
+    }
+    return out;
+}
+
+bool Word(char32_t c)
+{
+    return c > U' ' && c < 0x7F;
+}
+
+} // namespace
+
+// Every row the lesson writes, broken at every width from a few characters
+// up: the lines keep every character in order, a line is wider than asked
+// only where nothing in it may part, and no line parts a number, starts
+// with a closing mark or ends on a sign that belongs to what follows.
+TEST(BreakLessonRow, partsRowsOnlyWhereJapaneseAndSumsMay)
+{
+    const figure::LessonMeasure measure = [](const figure::LessonRun& run, std::string_view text) {
+        return float(Characters(text).size() * (run.kind == figure::LessonRun::Kind::Exponent ? 6 : 10));
+    };
+    const std::u32string closing = U"、。）°";
+    const std::u32string holding = U"（△∠＝×−";
+    for (const std::int64_t angle : {74, 30, 150}) {
+        TestFigure f;
+        figure::ResetFigure(f.state, f.controls);
+        f.state.AngleA = angle;
+        figure::MoveVertexA(f.state, f.controls);
+        const figure::FigureState& state = f.state;
+        for (int step = 1; step <= figure::LessonLastStep; ++step) {
+            for (const bool blanks : {false, true}) {
+                for (const figure::LessonRow& row : figure::ComposeLesson(step, blanks, state).rows) {
+                    std::u32string whole;
+                    for (const figure::LessonRun& run : row.runs)
+                        whole += run.kind == figure::LessonRun::Kind::Blank ? U"" : Characters(run.text);
+                    const std::vector<figure::LessonPiece> pieces = figure::CutLessonRow(row, measure);
+                    for (float width = 40; width <= 600; width += 7) {
+                        std::vector<figure::LessonLine> lines;
+                        figure::BreakLessonRow(pieces, 0, width, lines);
+                        std::u32string joined;
+                        std::size_t next = 0;
+                        for (const figure::LessonLine& line : lines) {
+                            ASSERT_EQ(line.first, next) << width;
+                            next = line.last;
+                            bool parts = false;
+                            for (std::size_t i = line.first; i < line.last; ++i) {
+                                parts = parts || (i > line.first && pieces[i].opens);
+                                if (row.runs[pieces[i].run].kind != figure::LessonRun::Kind::Blank)
+                                    joined += Characters(pieces[i].text);
+                            }
+                            EXPECT_TRUE(line.width <= width + 0.01 || !parts) << width;
+                            if (line.first == 0)
+                                continue;
+                            const std::u32string before = Characters(pieces[line.first - 1].text);
+                            const std::u32string after = Characters(pieces[line.first].text);
+                            if (before.empty() || after.empty())
+                                continue;
+                            EXPECT_EQ(closing.find(after.front()), std::u32string::npos) << width;
+                            EXPECT_EQ(holding.find(before.back()), std::u32string::npos) << width;
+                            EXPECT_FALSE(Word(before.back()) && Word(after.front()) && pieces[line.first - 1].after.empty())
+                                << width;
+                        }
+                        EXPECT_EQ(next, pieces.size());
+                        if (!blanks) {
+                            EXPECT_EQ(joined, whole) << width;
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The panel's place: inside the area, clear of every box and of the
+// triangle with its reach, and the one nearest the top right corner; none
+// where nothing fits.
+TEST(FreeSpace, findsTheFreePlaceNearestTheTopRight)
+{
+    const figure::Clearance::Box area{0, 0, 400, 300};
+    figure::FreeSpace space;
+    EXPECT_EQ(space.Nearest(100, 50, area)->right, 400);
+    EXPECT_EQ(space.Nearest(100, 50, area)->top, 0);
+    space.AddBox({330, 0, 400, 40}); // a button in the corner
+    const double x[3] = {0, 200, 200}, y[3] = {300, 60, 300};
+    space.AddTriangle(x, y, 4);
+    const std::optional<figure::Clearance::Box> placed = space.Nearest(100, 50, area);
+    ASSERT_TRUE(placed);
+    EXPECT_EQ(placed->right - placed->left, 100);
+    EXPECT_GE(placed->left, 0);
+    EXPECT_LE(placed->bottom, 300);
+    // Below the button at the right edge, or left of it at the top: the
+    // nearer of the two, as the distance counts.
+    EXPECT_TRUE((placed->right == 400 && placed->top >= 40) || placed->right <= 330);
+    EXPECT_LE(figure::FreeSpace::Distance(*placed, area), 42);
+    EXPECT_FALSE(space.Nearest(100, 50, area, 10)) << "nothing that near";
+    EXPECT_FALSE(space.Nearest(401, 10, area)) << "wider than the area";
+    EXPECT_FALSE(space.Nearest(300, 280, area)) << "covering the triangle";
+}
