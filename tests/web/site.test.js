@@ -65,6 +65,7 @@ test('installs, and works with the network gone after one visit', async () => {
     assert.deepEqual(await pixel(page, 300, 432), Colors.black, 'BC drawn');
     await mouseDrag(page, 450, 300, -5);
     assert.equal(await angle(page), 79);
+    await waitFor(page, 'the address to keep the angle', () => window.location.hash === '#angle=79');
     assertQuiet(server.origin);
 });
 

@@ -200,6 +200,11 @@ function followStateInAddress(core, figure, controls) {
     // times in a few seconds.
     let timer = null;
     function write() {
+        // A drag or a held key still going on: its end is what to keep.
+        if (core.dragging() || figure.keyRepeating()) {
+            timer = setTimeout(write, 100);
+            return;
+        }
         timer = null;
         const now = fragment();
         if (now === written || (now === '' && written === '#'))
