@@ -7,36 +7,22 @@
 #include "form/readoutsummary.h"
 #include "support/openwindow.h"
 #include "support/picturedifferences.h"
+#include "support/savedialog.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
-#include <QScopeGuard>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 
 using app::Form1Window;
 
 namespace {
-
-// Runs a program to its end; its standard output, or a failure of the test.
-QByteArray Run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(DeadlineMs) || process.exitCode() != 0)
-        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return process.exitCode() == 0 ? process.readAllStandardOutput() : QByteArray();
-}
 
 // Left out of the comparisons: where the window shows its buttons and the
 // teal panel, which a worksheet leaves out, and the top and bottom pixel
@@ -312,85 +298,6 @@ private slots:
         QCOMPARE(QFileInfo(OpenSaveDialog()->directory().absolutePath()), QFileInfo(m_files.path()));
     }
 
-    void aFailedSaveSaysSoAndLeavesNoFile_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("sizeLimit"); // bytes a file may grow to; 0 for no limit, -1 for a read-only disk
-        QTest::addColumn<bool>("earlier");  // a worksheet of that name is there: read-only, unless the disk is at fault
-        QTest::addColumn<QString>("says");
-        QTest::newRow("a folder of that name") << "folder.png" << 0 << false << "フォルダがある";
-        QTest::newRow("no such folder") << "none/figure.svg" << 0 << false << "見つからない";
-        QTest::newRow("no permission") << "/proc/figure.svg" << 0 << false << "権限がない";
-        QTest::newRow("a read-only file") << "figure.svg" << 0 << true << "読み取り専用";
-        for (const char* kind : {"svg", "pdf", "png"})
-            QTest::newRow(kind) << QString("figure.%1").arg(kind) << 1024 << true << "ディスクがいっぱい";
-        QTest::newRow("a read-only disk") << "disk/figure.svg" << -1 << true << "ディスクが読み取り専用のため";
-        QTest::newRow("neither PNG nor SVG") << "figure.jpg" << 0 << false << ".png";
-    }
-
-    void aFailedSaveSaysSoAndLeavesNoFile()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, sizeLimit);
-        QFETCH(bool, earlier);
-        QFETCH(QString, says);
-        QTemporaryDir folder;
-        QVERIFY(QDir(folder.path()).mkdir("folder.png") && QDir(folder.path()).mkdir("disk"));
-        const QString disk = folder.filePath("disk");
-        if (sizeLimit < 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", disk}) != 0)
-            QSKIP("no tmpfs may be mounted here (as root, it may): a read-only disk is not tried");
-        const auto unmount = qScopeGuard([&] {
-            if (sizeLimit < 0)
-                QProcess::execute("umount", {disk});
-        });
-        const QString path = name.startsWith('/') ? name : folder.filePath(name);
-        const QByteArray earlierBytes = "an earlier worksheet";
-        QFile earlierFile(path);
-        QVERIFY(!earlier || (earlierFile.open(QIODevice::WriteOnly) && earlierFile.write(earlierBytes) > 0));
-        earlierFile.close();
-        if (earlier && !sizeLimit)
-            earlierFile.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        if (sizeLimit < 0)
-            QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", disk}), 0);
-        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
-        // A memo on the figure, which the window keeps whatever the save met.
-        QTest::mouseClick(m_window->findChild<QRadioButton*>("Option1_1"), Qt::LeftButton);
-        QTest::mousePress(m_window.get(), Qt::LeftButton, {}, {600, 100});
-        QTest::mouseMove(m_window.get(), {700, 100});
-        QTest::mouseRelease(m_window.get(), Qt::LeftButton, {}, {700, 100});
-
-        auto* worksheets = m_window->findChild<app::WorksheetActions*>();
-        QVERIFY(worksheets);
-        if (sizeLimit > 0) {
-            // Going past the limit fails the write, as a full disk does,
-            // rather than ending the process, which nothing here helps by
-            // ignoring SIGXFSZ.
-            rlimit saved{};
-            getrlimit(RLIMIT_FSIZE, &saved);
-            rlimit small = saved;
-            small.rlim_cur = rlim_t(sizeLimit);
-            setrlimit(RLIMIT_FSIZE, &small);
-            worksheets->SaveTo(path);
-            setrlimit(RLIMIT_FSIZE, &saved);
-        } else {
-            worksheets->SaveTo(path);
-        }
-
-        QMessageBox* box = nullptr;
-        QTRY_VERIFY_WITH_TIMEOUT((box = m_window->findChild<QMessageBox*>("worksheetMessage")) && box->isVisible(),
-                                 DeadlineMs);
-        QVERIFY2(box->text().contains(says) && box->text().contains(QDir::toNativeSeparators(path)),
-                 qPrintable(box->text()));
-        QCOMPARE(box->text().contains("元のファイルは変わっていません"), earlier);
-        QCOMPARE(box->windowTitle(), QStringLiteral("保存できませんでした"));
-        box->close();
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
-        QVERIFY(earlier ? earlierFile.open(QIODevice::ReadOnly) && earlierFile.readAll() == earlierBytes
-                        : !QFileInfo(path).isFile());
-        QVERIFY(m_window->isVisible());
-        QCOMPARE(m_window->grab().toImage().pixelColor(650, 100), QColor(0, 0, 192));
-    }
-
     void ctrlPOpensThePrintDialog()
     {
         QTest::keyClick(m_window.get(), Qt::Key_P, Qt::ControlModifier);
@@ -410,40 +317,6 @@ private slots:
         dialog->reject();
     }
 
-    // A handout for the window's A, and its answers, from the save dialog's
-    // kinds; printed to a file, an upright A4 page whatever the figure's.
-    void savesAndPrintsTheHandoutForTheWindowsA()
-    {
-        for (int i = 0; i < 44; ++i)
-            QTest::keyClick(m_window.get(), Qt::Key_PageDown);
-        QCOMPARE(m_window->form().State().AngleA, 30);
-        QFileDialog* dialog = OpenSaveDialog();
-        dialog->selectNameFilter(dialog->nameFilters().value(2));
-        Type(dialog, m_files.filePath("handout"));
-        const QString handout = m_files.filePath("handout.pdf");
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(handout), DeadlineMs);
-        QVERIFY(Run("pdfinfo", {handout}).contains("595 x 842 pts (A4)"));
-        const QString text = QString::fromUtf8(Run("pdftotext", {handout, "-"}));
-        QVERIFY2(text.contains("名前") && text.contains("4.7cm") && !text.contains("23.5"), qPrintable(text));
-
-        dialog = OpenSaveDialog();
-        dialog->selectNameFilter(dialog->nameFilters().value(3));
-        Type(dialog, m_files.filePath("answers.svg"));
-        QFile answers(m_files.filePath("answers.svg"));
-        QTRY_VERIFY_WITH_TIMEOUT(answers.exists(), DeadlineMs);
-        QVERIFY(answers.open(QIODevice::ReadOnly) && answers.readAll().contains(">23.5</text>"));
-
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_files.filePath("printed-handout.pdf"));
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10)));
-        const app::Handout sheet = app::MakeHandout({30, false, false}, &m_metrics);
-        app::WorksheetSource source = Source();
-        source.Sheet = &sheet;
-        QVERIFY(app::PrintToFile(printer, source));
-        QVERIFY(Run("pdfinfo", {printer.outputFileName()}).contains("595 x 842 pts (A4)"));
-    }
-
 private:
     app::WorksheetSource Source() const
     {
@@ -460,28 +333,7 @@ private:
         return QImage::fromData(Run("rsvg-convert", {file.fileName()}), "PNG");
     }
 
-    QFileDialog* OpenSaveDialog()
-    {
-        QFileDialog* dialog = nullptr;
-        [&] {
-            // Active again, as a window manager leaves it once a message closes.
-            m_window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(m_window.get(), DeadlineMs));
-            QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
-            QTRY_VERIFY_WITH_TIMEOUT((dialog = m_window->findChild<QFileDialog*>("saveDialog")) && dialog->isVisible(),
-                                     DeadlineMs);
-        }();
-        return dialog;
-    }
-
-    // Puts a name into the dialog, as if pasted, and presses Enter.
-    static void Type(QFileDialog* dialog, const QString& name)
-    {
-        auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
-        QVERIFY(edit);
-        edit->setText(name);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
+    QFileDialog* OpenSaveDialog() { return ::OpenSaveDialog(*m_window); }
 
     // With ALTITUDE_KEEP_RENDERS naming a folder, what the test compared stays there.
     static void Keep(const QImage& image, const QString& name)
