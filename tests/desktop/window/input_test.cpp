@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <memory>
+
 using app::Form1Window;
 
 class InputTest : public QObject {
@@ -66,7 +68,8 @@ private slots:
     // starts the lesson; the press moved nothing, and moves nothing after.
     void aFingerHeldStillOpensTheFiguresMenu()
     {
-        QPointingDevice* screen = QTest::createTouchDevice();
+        const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+        QPointingDevice* screen = device.get();
         QTest::touchEvent(m_window.get(), screen).press(0, {600, 300});
         QMenu* menu = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((menu = m_window->findChild<QMenu*>(QStringLiteral("figureMenu"))) && menu->isVisible(),
