@@ -52,10 +52,38 @@ void FreeSpace::Blocked(double top, double bottom, std::vector<Span>& spans) con
     std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.left < b.left; });
 }
 
+double FreeSpace::RightmostFit(double top, double bottom, double width, const Clearance::Box& area,
+                               std::vector<Span>& spans, std::vector<Span>& merged) const
+{
+    Blocked(top, bottom, spans);
+    // The gaps between what blocks, from the right: the first wide enough
+    // is this band's nearest to the corner.
+    merged.clear();
+    for (const Span& span : spans) {
+        if (!merged.empty() && span.left <= merged.back().right)
+            merged.back().right = std::max(merged.back().right, span.right);
+        else
+            merged.push_back(span);
+    }
+    double gapRight = area.right;
+    for (auto span = merged.rbegin();; ++span) {
+        const double gapLeft = span == merged.rend() ? area.left : std::max(span->right, area.left);
+        if (gapRight - gapLeft >= width)
+            return gapRight;
+        if (span == merged.rend())
+            return -std::numeric_limits<double>::infinity();
+        gapRight = std::min(gapRight, span->left);
+    }
+}
+
 std::optional<Clearance::Box> FreeSpace::Nearest(double width, double height, const Clearance::Box& area,
                                                  double limit) const
 {
     constexpr double step = 2;
+    // Rows are taken a few at a time: what blocks the rows all of them
+    // cover blocks each of them, so where those leave no room, none of them
+    // has any, and only the others are tried one by one.
+    constexpr int chunk = 16;
     if (!(width > 0 && height > 0) || !(area.right - area.left >= width) || !(area.bottom - area.top >= height))
         return std::nullopt;
     std::optional<Clearance::Box> best;
@@ -63,39 +91,25 @@ std::optional<Clearance::Box> FreeSpace::Nearest(double width, double height, co
     std::vector<Span> spans;
     std::vector<Span> merged;
     const int rows = int(std::floor((area.bottom - area.top - height) / step));
-    for (int row = 0; row <= rows; ++row) {
-        const double top = area.top + row * step;
-        // Lower rows cost more than the whole way right of the best so far.
-        if (top - area.top >= bestCost)
-            break;
-        Blocked(top, top + height, spans);
-        // The gaps between what blocks, from the right: the first wide
-        // enough is this band's nearest to the corner.
-        merged.clear();
-        for (const Span& span : spans) {
-            if (!merged.empty() && span.left <= merged.back().right)
-                merged.back().right = std::max(merged.back().right, span.right);
-            else
-                merged.push_back(span);
-        }
-        double right = -std::numeric_limits<double>::infinity();
-        double gapRight = area.right;
-        for (auto span = merged.rbegin();; ++span) {
-            const double gapLeft = span == merged.rend() ? area.left : std::max(span->right, area.left);
-            if (gapRight - gapLeft >= width) {
-                right = gapRight;
-                break;
-            }
-            if (span == merged.rend())
-                break;
-            gapRight = std::min(gapRight, span->left);
-        }
-        if (!std::isfinite(right))
+    for (int first = 0; first <= rows; first += chunk) {
+        const int last = std::min(rows, first + chunk - 1);
+        const double shared = area.top + last * step;
+        if (last > first && shared < area.top + first * step + height
+            && !std::isfinite(RightmostFit(shared, area.top + first * step + height, width, area, spans, merged)))
             continue;
-        const double cost = (area.right - right) + (top - area.top);
-        if (cost < bestCost) {
-            bestCost = cost;
-            best = Clearance::Box{right - width, top, right, top + height};
+        for (int row = first; row <= last; ++row) {
+            const double top = area.top + row * step;
+            // Lower rows cost more than the whole way right of the best so far.
+            if (top - area.top >= bestCost)
+                return best;
+            const double right = RightmostFit(top, top + height, width, area, spans, merged);
+            if (!std::isfinite(right))
+                continue;
+            const double cost = (area.right - right) + (top - area.top);
+            if (cost < bestCost) {
+                bestCost = cost;
+                best = Clearance::Box{right - width, top, right, top + height};
+            }
         }
     }
     return best;

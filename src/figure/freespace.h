@@ -40,6 +40,10 @@ private:
     };
     // What blocks the band of rows from `top` to `bottom`, left to right.
     void Blocked(double top, double bottom, std::vector<Span>& spans) const;
+    // The right edge of the gap in that band nearest the area's right that
+    // is `width` wide, or minus infinity; `spans` and `merged` are scratch.
+    [[nodiscard]] double RightmostFit(double top, double bottom, double width, const Clearance::Box& area,
+                                      std::vector<Span>& spans, std::vector<Span>& merged) const;
 
     std::vector<Clearance::Box> m_boxes;
     std::vector<Triangle> m_triangles;
