@@ -9,8 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -122,4 +127,47 @@ TEST(FreeSpace, findsTheFreePlaceNearestTheTopRight)
     EXPECT_FALSE(space.Nearest(100, 50, area, 10)) << "nothing that near";
     EXPECT_FALSE(space.Nearest(401, 10, area)) << "wider than the area";
     EXPECT_FALSE(space.Nearest(300, 280, area)) << "covering the triangle";
+}
+
+// Against every place tried one by one, on scenes of boxes scattered at
+// random: the place found is the nearest there is, however many rows the
+// search passes over at a time.
+TEST(FreeSpace, findsWhatTryingEveryPlaceFinds)
+{
+    std::uint32_t seed = 20261210;
+    const auto next = [&seed](int below) {
+        seed = seed * 1664525u + 1013904223u;
+        return double((seed >> 8) % std::uint32_t(below));
+    };
+    const figure::Clearance::Box area{6, 6, 406, 306};
+    for (int scene = 0; scene < 200; ++scene) {
+        figure::FreeSpace space;
+        std::vector<figure::Clearance::Box> boxes;
+        for (int i = 0, count = 1 + int(next(12)); i < count; ++i) {
+            const double left = next(420), top = next(320);
+            boxes.push_back({left, top, left + 10 + next(120), top + 10 + next(90)});
+            space.AddBox(boxes.back());
+        }
+        const double width = 20 + next(200), height = 10 + next(150);
+        double best = std::numeric_limits<double>::infinity();
+        for (double top = area.top; top + height <= area.bottom; top += 2) {
+            std::vector<double> rights{area.right};
+            for (const figure::Clearance::Box& box : boxes)
+                rights.push_back(box.left);
+            for (const double right : rights) {
+                const double left = right - width;
+                const bool free = left >= area.left && right <= area.right
+                    && std::none_of(boxes.begin(), boxes.end(), [&](const figure::Clearance::Box& box) {
+                           return box.top < top + height && box.bottom > top && box.left < right && box.right > left;
+                       });
+                if (free)
+                    best = std::min(best, (area.right - right) + (top - area.top));
+            }
+        }
+        const std::optional<figure::Clearance::Box> found = space.Nearest(width, height, area);
+        ASSERT_EQ(found.has_value(), std::isfinite(best)) << scene;
+        if (found) {
+            EXPECT_EQ(figure::FreeSpace::Distance(*found, area), best) << scene;
+        }
+    }
 }
