@@ -103,35 +103,10 @@ TEST(BreakLessonRow, partsRowsOnlyWhereJapaneseAndSumsMay)
     }
 }
 
-// The panel's place: inside the area, clear of every box and of the
-// triangle with its reach, and the one nearest the top right corner; none
-// where nothing fits.
-TEST(FreeSpace, findsTheFreePlaceNearestTheTopRight)
-{
-    const figure::Clearance::Box area{0, 0, 400, 300};
-    figure::FreeSpace space;
-    EXPECT_EQ(space.Nearest(100, 50, area)->right, 400);
-    EXPECT_EQ(space.Nearest(100, 50, area)->top, 0);
-    space.AddBox({330, 0, 400, 40}); // a button in the corner
-    const double x[3] = {0, 200, 200}, y[3] = {300, 60, 300};
-    space.AddTriangle(x, y, 4);
-    const std::optional<figure::Clearance::Box> placed = space.Nearest(100, 50, area);
-    ASSERT_TRUE(placed);
-    EXPECT_EQ(placed->right - placed->left, 100);
-    EXPECT_GE(placed->left, 0);
-    EXPECT_LE(placed->bottom, 300);
-    // Below the button at the right edge, or left of it at the top: the
-    // nearer of the two, as the distance counts.
-    EXPECT_TRUE((placed->right == 400 && placed->top >= 40) || placed->right <= 330);
-    EXPECT_LE(figure::FreeSpace::Distance(*placed, area), 42);
-    EXPECT_FALSE(space.Nearest(100, 50, area, 10)) << "nothing that near";
-    EXPECT_FALSE(space.Nearest(401, 10, area)) << "wider than the area";
-    EXPECT_FALSE(space.Nearest(300, 280, area)) << "covering the triangle";
-}
-
-// Against every place tried one by one, on scenes of boxes scattered at
-// random: the place found is the nearest there is, however many rows the
-// search passes over at a time.
+// The panel's place against every place tried one by one, on scenes of
+// boxes scattered at random: none where nothing fits, else the nearest to
+// the top right there is, however many rows the search passes over at a
+// time.
 TEST(FreeSpace, findsWhatTryingEveryPlaceFinds)
 {
     std::uint32_t seed = 20261210;
